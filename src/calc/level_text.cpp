@@ -1,0 +1,15 @@
+#include "level_text.h"
+
+#include "number_text.h"
+
+namespace quorvel {
+
+std::optional<int> ReadLevel(std::string_view listText) {
+  const std::optional<std::int16_t> level = ToInt16(Trim(listText));
+  if (!level || *level < 1 || *level > 5) {
+    return std::nullopt;
+  }
+  return *level;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quorvel {
+
+// The level a level-list text names, 1 to 5; empty for any text that is not
+// a level, which the window's lists never hold but another caller might.
+std::optional<int> ReadLevel(std::string_view listText);
+
+}  // namespace quorvel

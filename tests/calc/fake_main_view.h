@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "main_view.h"
+
+namespace quorvel::testing {
+
+inline const char* FocusName(FocusTarget target) {
+  switch (target) {
+    case FocusTarget::txtLandEtc:
+      return "txtLandEtc";
+    case FocusTarget::cboLevelBefore:
+      return "cboLevelBefore";
+    case FocusTarget::txtGofu:
+      return "txtGofu";
+  }
+  return "?";
+}
+
+// Records every call, in order, as one line of text, so a test can compare
+// the whole conversation between the logic and the window at once.
+class FakeMainView : public MainView {
+ public:
+  KeisanInput input;
+  AskAnswer answer = AskAnswer::Yes;
+  std::vector<std::string> calls;
+
+  KeisanInput ReadInput() override {
+    calls.emplace_back("ReadInput");
+    return input;
+  }
+  void SetResult(const KeisanResult& r) override {
+    calls.push_back("SetResult " + r.lblShojiVal + "|" + r.lblLandGainVal + "|" + r.lblGofukatiVal +
+                    "|" + r.lblGofuGainVal + "|" + r.lblGoukeiVal);
+  }
+  void SetFocus(FocusTarget target) override {
+    calls.push_back(std::string("SetFocus ") + FocusName(target));
+  }
+  void Warn(const std::string& message, const std::string& title) override {
+    calls.push_back("Warn " + message + "|" + title);
+  }
+  AskAnswer Ask(const std::string& message, const std::string& title) override {
+    calls.push_back("Ask " + message + "|" + title);
+    return answer;
+  }
+};
+
+// The window's default input: levels 1 to 4, chain 3, 50 talismans, 80 G.
+inline KeisanInput DefaultInput() {
+  KeisanInput in;
+  in.cboLevelBefore = "  1";
+  in.cboLevelAfter = "  4";
+  in.cboRensa = "  3";
+  in.txtGofu = "50";
+  in.landChoice = LandChoice::Land80;
+  in.txtLandEtc = "50";
+  return in;
+}
+
+inline std::string LevelItem(int level) { return "  " + std::to_string(level); }
+
+}  // namespace quorvel::testing
