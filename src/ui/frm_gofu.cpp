@@ -1,0 +1,292 @@
+#include "frm_gofu.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "keisan_request.h"
+#include "no_ime_line_edit.h"
+#include "quorvel_version.h"
+#include "version_text.h"
+#include "window_look.h"
+
+namespace quorvel {
+namespace {
+
+// A place or size in twips, the unit of the window's design; 15 twips are one
+// pixel at 96 dpi. Checked at compile time, so a mistyped value cannot round.
+struct Twips {
+  int px;
+  consteval Twips(int twips) : px(twips / 15) {
+    if (twips % 15 != 0) {
+      throw "not a whole pixel";
+    }
+  }
+};
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, Twips left, Twips top, Twips width, Twips height) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(left.px, top.px, width.px, height.px);
+  return widget;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
+                Twips width, Twips height) {
+  return Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
+}
+
+QLabel* Heading(QWidget* parent, const char* name, const char* text, QColor colour, Twips left,
+                Twips top, Twips width, Twips height) {
+  QLabel* label = Caption(parent, name, text, left, top, width, height);
+  label->setAlignment(Qt::AlignCenter);
+  SetBackground(label, colour);
+  return label;
+}
+
+QLabel* Boxed(QWidget* parent, const char* name, Qt::Alignment alignment, Twips left, Twips top,
+              Twips width, Twips height) {
+  QLabel* label = Caption(parent, name, "", left, top, width, height);
+  label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  label->setLineWidth(1);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name, Twips left, Twips top, Twips width,
+                   Twips height) {
+  auto* box = Place(new NoImeLineEdit(parent), name, left, top, width, height);
+  box->setText(QStringLiteral("50"));
+  box->setMaxLength(3);
+  box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return box;
+}
+
+QComboBox* List(QWidget* parent, const char* name, Twips left, Twips top, Twips width,
+                Twips height) {
+  auto* list = Place(new QComboBox(parent), name, left, top, width, height);
+  list->setEditable(false);
+  return list;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
+                    Twips width, Twips height) {
+  auto* button =
+      Place(new QPushButton(QString::fromUtf8(text), parent), name, left, top, width, height);
+  // Neither button answers Enter: only a click, or Space on the focused button.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+void FillList(QComboBox* list, const QStringList& items, int selected) {
+  list->addItems(items);
+  list->setCurrentIndex(selected);
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+frmGofu::frmGofu(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("frmGofu"));
+  setWindowTitle(QStringLiteral("Quorvel"));
+  setWindowIcon(WindowIcon());
+  setFont(WindowFont());
+  BuildControls();
+  SetTabOrder();
+  SetAccessibleNames();
+  Form_Load();
+  optLand80_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmGofu::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+  setFixedSize(Twips(5085).px, Twips(5295).px);
+  QWidget* c = client;
+
+  lblLand_ = Heading(c, "lblLand", "レベルアップする土地の情報", kLightYellow, 120, 240, 4680, 180);
+
+  frameLand_ =
+      Place(new QGroupBox(QString::fromUtf8("基本価値"), c), "frameLand", 120, 600, 2295, 1215);
+  QWidget* f = frameLand_;
+  optLand80_ = Place(new QRadioButton(QStringLiteral("80 G"), f), "optLand80", 120, 360, 975, 180);
+  optLand100_ =
+      Place(new QRadioButton(QStringLiteral("100 G"), f), "optLand100", 1200, 330, 855, 255);
+  optLandEtc_ =
+      Place(new QRadioButton(QString::fromUtf8("その他→"), f), "optLandEtc", 120, 735, 1095, 255);
+  optLand80_->setChecked(true);
+  txtLandEtc_ = TextBox(f, "txtLandEtc", 1200, 720, 495, 270);
+  QLabel* lblG = Caption(f, "lblG", "G", 1800, 765, 90, 180);
+  lblG->setBuddy(txtLandEtc_);
+
+  // Each list is labelled by the captions on both its sides, so that a screen
+  // reader tells "レベル … から" from "レベル … にアップ".
+  QLabel* lblLevel01 = Caption(c, "lblLevel01", "レベル", 2640, 960, 540, 180);
+  cboLevelBefore_ = List(c, "cboLevelBefore", 3240, 900, 735, 300);
+  QLabel* lbeLevel02 = Caption(c, "lbeLevel02", "から", 4080, 960, 360, 180);
+  QLabel* lblLevel03 = Caption(c, "lblLevel03", "レベル", 2640, 1380, 540, 180);
+  cboLevelAfter_ = List(c, "cboLevelAfter", 3240, 1320, 735, 300);
+  QLabel* lblLevel04 = Caption(c, "lblLevel04", "にアップ", 4080, 1380, 720, 180);
+  lblLevel01->setBuddy(cboLevelBefore_);
+  lbeLevel02->setBuddy(cboLevelBefore_);
+  lblLevel03->setBuddy(cboLevelAfter_);
+  lblLevel04->setBuddy(cboLevelAfter_);
+
+  Heading(c, "lblRensa", "連鎖数", kLightOrange, 120, 2040, 2895, 180);
+  QLabel* lblGofu = Heading(c, "lblGofu", "護符枚数", kLightOrange, 3120, 2040, 855, 180);
+  QLabel* lblRensa01 = Caption(c, "lblRensa01", "上記の土地を含めて", 120, 2400, 1620, 180);
+  cboRensa_ = List(c, "cboRensa", 1800, 2340, 735, 300);
+  QLabel* lblRensa02 = Caption(c, "lblRensa02", "連鎖", 2640, 2400, 360, 180);
+  txtGofu_ = TextBox(c, "txtGofu", 3120, 2355, 495, 270);
+  Caption(c, "lblMai", "枚", 3720, 2400, 180, 180);
+  lblRensa01->setBuddy(cboRensa_);
+  lblRensa02->setBuddy(cboRensa_);
+  lblGofu->setBuddy(txtGofu_);
+
+  cmdKeisan_ = Button(c, "cmdKeisan", "計算", 4080, 2040, 735, 615);
+  cmdEnd_ = Button(c, "cmdEnd", "終了", 3960, 4200, 855, 375);
+
+  Heading(c, "lblKekka", "レベルアップの結果", kLightGreen, 120, 2880, 4680, 180);
+  const Qt::Alignment right = Qt::AlignRight;
+  Caption(c, "lblShoji", "所持魔力変動", 120, 3270, 1080, 180);
+  lblShojiVal_ = Boxed(c, "lblShojiVal", right, 1440, 3240, 855, 255);
+  Caption(c, "lblLandGain", "土地価値変動", 2745, 3270, 1080, 180);
+  lblLandGainVal_ = Boxed(c, "lblLandGainVal", right, 3960, 3240, 855, 255);
+  Caption(c, "lblGofukati", "護符価値変動", 120, 3720, 1080, 180);
+  lblGofukatiVal_ = Boxed(c, "lblGofukatiVal", right, 1440, 3690, 855, 255);
+  SetTextColour(lblGofukatiVal_, Qt::black);
+  Caption(c, "lblGofuGain", "護符魔力変動", 2745, 3720, 1080, 180);
+  lblGofuGainVal_ = Boxed(c, "lblGofuGainVal", right, 3960, 3690, 855, 255);
+  Caption(c, "lblGoukei", "総魔力変動", 300, 4230, 900, 180);
+  lblGoukeiVal_ = Boxed(c, "lblGoukeiVal", right, 1440, 4200, 855, 255);
+
+  lblVersion_ = Boxed(c, "lblVersion", Qt::AlignHCenter, 120, 4800, 4695, 255);
+  SetBackground(lblVersion_, kLightBlue);
+
+  // The group is one tab stop, the option that is on. Qt moves the stop only
+  // when an option takes the focus, so it is also moved here when one turns on.
+  for (QRadioButton* option : {optLand80_, optLand100_, optLandEtc_}) {
+    connect(option, &QRadioButton::toggled, this, [this] { UpdateOptionTabStop(); });
+  }
+  UpdateOptionTabStop();
+
+  connect(cmdKeisan_, &QPushButton::clicked, this, &frmGofu::cmdKeisan_Click);
+  connect(cmdEnd_, &QPushButton::clicked, this, &frmGofu::cmdEnd_Click);
+}
+
+void frmGofu::UpdateOptionTabStop() {
+  for (QRadioButton* option : {optLand80_, optLand100_, optLandEtc_}) {
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+void frmGofu::SetTabOrder() {
+  QWidget* const order[] = {optLand80_,     optLand100_, optLandEtc_, txtLandEtc_, cboLevelBefore_,
+                            cboLevelAfter_, cboRensa_,   txtGofu_,    cmdKeisan_,  cmdEnd_};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+void frmGofu::SetAccessibleNames() {
+  // Named after the captions beside them, so a screen reader says which field
+  // it is. On Linux a list is spoken by its value and its labels instead.
+  txtLandEtc_->setAccessibleName(QString::fromUtf8("基本価値 その他 G"));
+  cboLevelBefore_->setAccessibleName(QString::fromUtf8("レベル から"));
+  cboLevelAfter_->setAccessibleName(QString::fromUtf8("レベル にアップ"));
+  cboRensa_->setAccessibleName(QString::fromUtf8("上記の土地を含めて 連鎖"));
+  txtGofu_->setAccessibleName(QString::fromUtf8("護符枚数"));
+  lblShojiVal_->setAccessibleName(QString::fromUtf8("所持魔力変動"));
+  lblLandGainVal_->setAccessibleName(QString::fromUtf8("土地価値変動"));
+  lblGofukatiVal_->setAccessibleName(QString::fromUtf8("護符価値変動"));
+  lblGofuGainVal_->setAccessibleName(QString::fromUtf8("護符魔力変動"));
+  lblGoukeiVal_->setAccessibleName(QString::fromUtf8("総魔力変動"));
+}
+
+void frmGofu::Form_Load() {
+  lblVersion_->setText(Text(VersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
+  const QStringList levels = {QStringLiteral("  1"), QStringLiteral("  2"), QStringLiteral("  3"),
+                              QStringLiteral("  4"), QStringLiteral("  5")};
+  const QStringList chains = {QStringLiteral("  1"), QStringLiteral("  2"), QStringLiteral("  3"),
+                              QStringLiteral("  4"), QString::fromUtf8(" 5～")};
+  FillList(cboLevelBefore_, levels, 0);
+  FillList(cboLevelAfter_, levels, 3);
+  FillList(cboRensa_, chains, 2);
+}
+
+KeisanInput frmGofu::ReadInput() {
+  KeisanInput input;
+  input.cboLevelBefore = Utf8(cboLevelBefore_->currentText());
+  input.cboLevelAfter = Utf8(cboLevelAfter_->currentText());
+  input.cboRensa = Utf8(cboRensa_->currentText());
+  input.txtGofu = Utf8(txtGofu_->text());
+  input.txtLandEtc = Utf8(txtLandEtc_->text());
+  if (optLandEtc_->isChecked()) {
+    input.landChoice = LandChoice::LandEtc;
+  } else if (optLand100_->isChecked()) {
+    input.landChoice = LandChoice::Land100;
+  } else {
+    input.landChoice = LandChoice::Land80;
+  }
+  return input;
+}
+
+void frmGofu::SetResult(const KeisanResult& result) {
+  const std::pair<QLabel*, const std::string*> labels[] = {
+      {lblShojiVal_, &result.lblShojiVal},
+      {lblLandGainVal_, &result.lblLandGainVal},
+      {lblGofukatiVal_, &result.lblGofukatiVal},
+      {lblGofuGainVal_, &result.lblGofuGainVal},
+      {lblGoukeiVal_, &result.lblGoukeiVal}};
+  for (const auto& [label, text] : labels) {
+    label->setText(Text(*text));
+    label->setAccessibleDescription(label->text());
+  }
+}
+
+void frmGofu::SetFocus(FocusTarget target) {
+  switch (target) {
+    case FocusTarget::txtLandEtc:
+      txtLandEtc_->setFocus(Qt::OtherFocusReason);
+      return;
+    case FocusTarget::cboLevelBefore:
+      cboLevelBefore_->setFocus(Qt::OtherFocusReason);
+      return;
+    case FocusTarget::txtGofu:
+      txtGofu_->setFocus(Qt::OtherFocusReason);
+      return;
+  }
+}
+
+void frmGofu::Warn(const std::string& message, const std::string& title) {
+  QMessageBox box(QMessageBox::Warning, Text(title), Text(message), QMessageBox::Ok, this);
+  box.exec();
+}
+
+AskAnswer frmGofu::Ask(const std::string& message, const std::string& title) {
+  QMessageBox box(QMessageBox::NoIcon, Text(title), Text(message),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.setDefaultButton(QMessageBox::Yes);
+  // Esc and the close box count as No: only an explicit Yes goes on.
+  return box.exec() == QMessageBox::Yes ? AskAnswer::Yes : AskAnswer::No;
+}
+
+void frmGofu::cmdKeisan_Click() { quorvel::cmdKeisan_Click(*this); }
+
+void frmGofu::cmdEnd_Click() {
+  close();
+  QCoreApplication::quit();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "main_view.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvel {
+
+// The one window: it shows what the user picks and types, hands it to the
+// calculation through MainView, and shows what comes back. It decides nothing.
+class frmGofu : public QMainWindow, public MainView {
+  Q_OBJECT
+
+ public:
+  explicit frmGofu(QWidget* parent = nullptr);
+
+  KeisanInput ReadInput() override;
+  void SetResult(const KeisanResult& result) override;
+  void SetFocus(FocusTarget target) override;
+  void Warn(const std::string& message, const std::string& title) override;
+  AskAnswer Ask(const std::string& message, const std::string& title) override;
+
+ private:
+  void BuildControls();
+  void UpdateOptionTabStop();
+  void SetTabOrder();
+  void SetAccessibleNames();
+  void Form_Load();
+  void cmdKeisan_Click();
+  void cmdEnd_Click();
+
+  QLabel* lblLand_ = nullptr;
+  QGroupBox* frameLand_ = nullptr;
+  QRadioButton* optLand80_ = nullptr;
+  QRadioButton* optLand100_ = nullptr;
+  QRadioButton* optLandEtc_ = nullptr;
+  QLineEdit* txtLandEtc_ = nullptr;
+  QComboBox* cboLevelBefore_ = nullptr;
+  QComboBox* cboLevelAfter_ = nullptr;
+  QComboBox* cboRensa_ = nullptr;
+  QLineEdit* txtGofu_ = nullptr;
+  QPushButton* cmdKeisan_ = nullptr;
+  QPushButton* cmdEnd_ = nullptr;
+  QLabel* lblShojiVal_ = nullptr;
+  QLabel* lblLandGainVal_ = nullptr;
+  QLabel* lblGofukatiVal_ = nullptr;
+  QLabel* lblGofuGainVal_ = nullptr;
+  QLabel* lblGoukeiVal_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
+};
+
+}  // namespace quorvel

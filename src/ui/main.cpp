@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "frm_gofu.h"
+#include "window_look.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  quorvel::ApplyApplicationLook(app);
+  quorvel::frmGofu window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace quorvel {
+
+// A line edit in which the input method cannot be switched on. Qt 6 asks the
+// widget itself (Qt::ImEnabled), and a plain QLineEdit answers true even with
+// Qt::WA_InputMethodEnabled off, so the answer is given here.
+class NoImeLineEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit NoImeLineEdit(QWidget* parent = nullptr);
+
+  [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+
+class QApplication;
+class QWidget;
+
+namespace quorvel {
+
+inline const QColor kLightYellow{255, 255, 128};
+inline const QColor kLightOrange{255, 192, 128};
+inline const QColor kLightGreen{128, 255, 128};
+inline const QColor kLightBlue{128, 128, 255};
+
+// The reverse-DNS id under which the desktop entry, the metainfo and the icon
+// are installed; Wayland finds the icon through it.
+inline constexpr const char* kDesktopId = "org.quorvel.Quorvel";
+
+// A 9-point Japanese gothic. Several families are named so that Qt picks one
+// that has both the digits and the kana, instead of mixing two fonts.
+QFont WindowFont();
+
+QIcon WindowIcon();
+
+void SetBackground(QWidget* widget, const QColor& colour);
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Style, font and desktop id for the whole application, message boxes too.
+void ApplyApplicationLook(QApplication& app);
+
+}  // namespace quorvel

@@ -1,0 +1,47 @@
+# Installs the build into a staging folder and packages it as a .deb, then
+# checks what a user's system would receive.
+foreach(var BUILD_DIR WORK_DIR DESKTOP_ID)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} not set")
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/stage/usr
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(file bin/quorvel
+             share/applications/${DESKTOP_ID}.desktop
+             share/metainfo/${DESKTOP_ID}.metainfo.xml
+             share/icons/hicolor/32x32/apps/${DESKTOP_ID}.png)
+  if(NOT EXISTS ${WORK_DIR}/stage/usr/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+execute_process(COMMAND cpack -G DEB -B ${WORK_DIR}/package --config ${BUILD_DIR}/CPackConfig.cmake
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cpack failed: ${out}")
+endif()
+file(GLOB debs ${WORK_DIR}/package/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one .deb, found: ${debs}")
+endif()
+foreach(field Depends Recommends Version)
+  execute_process(COMMAND dpkg-deb --field ${debs} ${field} OUTPUT_VARIABLE value
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(${field} "${value}")
+endforeach()
+if(NOT Depends MATCHES "libqt6widgets6" OR NOT Recommends MATCHES "fonts-ipafont-gothic"
+   OR NOT Version STREQUAL "1.0.0.1")
+  message(FATAL_ERROR "package fields: Depends=${Depends} Recommends=${Recommends} Version=${Version}")
+endif()
+execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents)
+if(NOT contents MATCHES "usr/share/applications/${DESKTOP_ID}.desktop")
+  message(FATAL_ERROR "package lacks the desktop entry:\n${contents}")
+endif()
+message(STATUS "installed and packaged: ${debs}")
