@@ -56,7 +56,9 @@ Amounts Compute(std::int32_t base, int before, int after, double factor, std::in
 
 std::string Signed(std::int32_t value, bool plusWhenPositive, const char* unit) {
   std::string text = (plusWhenPositive && value > 0) ? "+" : "";
-  return text + std::to_string(value) + unit;
+  text += std::to_string(value);
+  text += unit;
+  return text;
 }
 
 }  // namespace

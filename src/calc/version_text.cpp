@@ -4,14 +4,20 @@ namespace quorvel {
 namespace {
 
 std::string SignedNumber(int value) {
-  return (value < 0 ? "" : " ") + std::to_string(value);
+  std::string text = value < 0 ? "" : " ";
+  text += std::to_string(value);
+  return text;
 }
 
 }  // namespace
 
 std::string VersionText(int major, int minor, int revision) {
-  return "Quorvel Ver" + SignedNumber(major) + "." + SignedNumber(minor) + "." +
-         SignedNumber(revision) + ".";
+  std::string text = "Quorvel Ver";
+  for (const int number : {major, minor, revision}) {
+    text += SignedNumber(number);
+    text += '.';
+  }
+  return text;
 }
 
 }  // namespace quorvel
