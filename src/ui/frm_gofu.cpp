@@ -21,6 +21,8 @@ namespace {
 // pixel at 96 dpi. Checked at compile time, so a mistyped value cannot round.
 struct Twips {
   int px;
+  // Implicit, so that a layout call reads as the table: Place(w, 120, 240, ...).
+  // cppcheck-suppress noExplicitConstructor
   consteval Twips(int twips) : px(twips / 15) {
     if (twips % 15 != 0) {
       throw "not a whole pixel";

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace quorvel {
+
+// Fusion, with the group box drawn as a caption in the window font over a
+// plain etched line. Fusion draws that frame from a PNG, and loading it makes
+// Qt open every image-format plugin (gif, ico, jpeg and libjpeg) just to start
+// the window; its bold caption costs a second font engine as well.
+class WindowStyle : public QProxyStyle {
+  Q_OBJECT
+
+ public:
+  WindowStyle();
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override;
+  [[nodiscard]] QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                     SubControl subControl, const QWidget* widget) const override;
+
+ private:
+  [[nodiscard]] int CaptionHeight(const QStyleOption* option, const QWidget* widget) const;
+};
+
+}  // namespace quorvel
