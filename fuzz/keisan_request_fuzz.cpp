@@ -1,0 +1,182 @@
+// Whole requests through a fake window with arbitrary texts in every field:
+// exactly one outcome each, and for what the window could really deliver, the
+// five texts of an oracle computed here from the formulas.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "keisan_request.h"
+#include "main_view.h"
+
+namespace {
+
+using quorvel::AskAnswer;
+using quorvel::FocusTarget;
+using quorvel::KeisanInput;
+using quorvel::KeisanResult;
+using quorvel::LandChoice;
+
+void Require(bool condition) {
+  if (!condition) {
+    std::abort();
+  }
+}
+
+const std::array<std::string, 5> kLevels = {"  1", "  2", "  3", "  4", "  5"};
+const std::array<std::string, 5> kChains = {"  1", "  2", "  3", "  4", " 5～"};
+
+class CountingView : public quorvel::MainView {
+ public:
+  KeisanInput input;
+  AskAnswer answer = AskAnswer::Yes;
+  int reads = 0;
+  int warnings = 0;
+  int questions = 0;
+  int results = 0;
+  int focusMoves = 0;
+  KeisanResult last;
+
+  KeisanInput ReadInput() override {
+    ++reads;
+    return input;
+  }
+  void SetResult(const KeisanResult& result) override {
+    ++results;
+    last = result;
+  }
+  void SetFocus(FocusTarget /*target*/) override { ++focusMoves; }
+  void Warn(const std::string& message, const std::string& title) override {
+    Require(!message.empty() && !title.empty());
+    ++warnings;
+  }
+  AskAnswer Ask(const std::string& message, const std::string& title) override {
+    Require(!message.empty() && !title.empty());
+    ++questions;
+    return answer;
+  }
+};
+
+std::string ListText(FuzzedDataProvider& fuzz, const std::array<std::string, 5>& items) {
+  if (fuzz.ConsumeBool()) {
+    return items.at(fuzz.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1));
+  }
+  return fuzz.ConsumeRandomLengthString(12);
+}
+
+std::size_t Characters(const std::string& utf8) {
+  std::size_t count = 0;
+  for (const char c : utf8) {
+    count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+  }
+  return count;
+}
+
+bool IsItem(const std::string& text, const std::array<std::string, 5>& items) {
+  for (const std::string& item : items) {
+    if (item == text) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A whole number typed into a three-character box: blanks around it, then
+// "0" or an optional minus and digits without a leading zero.
+std::optional<int> TypedWhole(const std::string& typed) {
+  const std::size_t first = typed.find_first_not_of(' ');
+  if (first == std::string::npos) {
+    return std::nullopt;
+  }
+  const std::string text = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
+  const bool negative = text[0] == '-';
+  const std::string digits = text.substr(negative ? 1 : 0);
+  if (digits.empty() || (digits[0] == '0' && (digits.size() > 1 || negative))) {
+    return std::nullopt;
+  }
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -value : value;
+}
+
+std::string WithSign(std::int64_t value, const char* unit) {
+  return (value > 0 ? "+" : "") + std::to_string(value) + unit;
+}
+
+KeisanResult Oracle(std::int64_t base, int before, int after, std::size_t chain,
+                    std::int64_t count) {
+  const std::array<std::int64_t, 5> numerators = {1, 3, 9, 2, 11};
+  const std::array<std::int64_t, 5> denominators = {1, 2, 5, 1, 5};
+  const std::int64_t held = -((1LL << (after - 1)) - (1LL << (before - 1))) * base;
+  const std::int64_t product = -held * numerators.at(chain);
+  const std::int64_t den = denominators.at(chain);
+  std::int64_t land = product / den;
+  const std::int64_t twiceRest = 2 * std::llabs(product % den);
+  if (twiceRest > den || (twiceRest == den && land % 2 != 0)) {
+    land += product < 0 ? -1 : 1;
+  }
+  const std::int64_t value = land / 100;
+  const std::int64_t magic = value * count;
+  return {held > 0 ? "" : std::to_string(held) + "G", WithSign(land, "G"), WithSign(value, ""),
+          WithSign(magic, "G"), WithSign(land + held + magic, "G")};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider fuzz(data, size);
+  CountingView view;
+  KeisanInput& in = view.input;
+  in.cboLevelBefore = ListText(fuzz, kLevels);
+  in.cboLevelAfter = ListText(fuzz, kLevels);
+  in.cboRensa = ListText(fuzz, kChains);
+  in.landChoice =
+      fuzz.PickValueInArray({LandChoice::Land80, LandChoice::Land100, LandChoice::LandEtc});
+  view.answer = fuzz.ConsumeBool() ? AskAnswer::Yes : AskAnswer::No;
+  in.txtGofu = fuzz.ConsumeRandomLengthString(8);
+  in.txtLandEtc = fuzz.ConsumeRemainingBytesAsString();
+
+  quorvel::cmdKeisan_Click(view);
+
+  Require(view.reads == 1);
+  const bool warned =
+      view.warnings == 1 && view.questions == 0 && view.results == 0 && view.focusMoves == 1;
+  const bool declined = view.warnings == 0 && view.questions == 1 && view.results == 0 &&
+                        view.focusMoves == 1 && view.answer == AskAnswer::No;
+  const bool computed =
+      view.warnings == 0 && view.questions <= 1 && view.results == 1 && view.focusMoves == 0;
+  Require(warned || declined || computed);
+
+  const bool deliverable = IsItem(in.cboLevelBefore, kLevels) &&
+                           IsItem(in.cboLevelAfter, kLevels) && IsItem(in.cboRensa, kChains) &&
+                           Characters(in.txtGofu) <= 3 && Characters(in.txtLandEtc) <= 3;
+  if (!deliverable) {
+    return 0;
+  }
+  const int before = in.cboLevelBefore.back() - '0';
+  const int after = in.cboLevelAfter.back() - '0';
+  std::size_t chain = 0;
+  while (kChains.at(chain) != in.cboRensa) {
+    ++chain;
+  }
+  std::optional<int> base = in.landChoice == LandChoice::Land80    ? 80
+                            : in.landChoice == LandChoice::Land100 ? 100
+                                                                   : TypedWhole(in.txtLandEtc);
+  const std::optional<int> count = TypedWhole(in.txtGofu);
+  const bool valid = base && *base >= 1 && before != after && count && *count >= 0;
+  Require(warned == !valid);
+  Require(view.questions == (valid && before > after ? 1 : 0));
+  if (computed) {
+    Require(view.last == Oracle(*base, before, after, chain, *count));
+  }
+  return 0;
+}
