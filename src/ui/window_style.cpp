@@ -34,7 +34,7 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      QPainter* painter, const QWidget* widget) const {
   const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-  if (control != CC_GroupBox || box == nullptr || (box->subControls & SC_GroupBoxCheckBox)) {
+  if (control != CC_GroupBox || box == nullptr || box->subControls.testFlag(SC_GroupBoxCheckBox)) {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     return;
   }
@@ -50,7 +50,7 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                   SubControl subControl, const QWidget* widget) const {
   const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-  if (control != CC_GroupBox || box == nullptr || (box->subControls & SC_GroupBoxCheckBox)) {
+  if (control != CC_GroupBox || box == nullptr || box->subControls.testFlag(SC_GroupBoxCheckBox)) {
     return QProxyStyle::subControlRect(control, option, subControl, widget);
   }
   const int captionHeight = CaptionHeight(option, widget);
