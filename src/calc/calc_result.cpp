@@ -22,11 +22,10 @@ struct Amounts {
 // rounding away from zero would overstate every odd half-step of the 1.5
 // chain. Written out rather than left to the floating-point environment.
 double RoundHalfEven(double value) {
-  const double nearest = std::round(value);
   if (std::fabs(value - std::trunc(value)) == 0.5) {
     return 2.0 * std::round(value / 2.0);
   }
-  return nearest;
+  return std::round(value);
 }
 
 std::optional<std::int32_t> BaseValue(const KeisanInput& input) {
