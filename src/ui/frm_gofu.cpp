@@ -117,11 +117,11 @@ void frmGofu::BuildControls() {
   setFixedSize(Twips(5085).px, Twips(5295).px);
   QWidget* c = client;
 
-  lblLand_ = Heading(c, "lblLand", "レベルアップする土地の情報", kLightYellow, 120, 240, 4680, 180);
+  Heading(c, "lblLand", "レベルアップする土地の情報", kLightYellow, 120, 240, 4680, 180);
 
-  frameLand_ =
+  // The frame holds the three options, which makes them one exclusive group.
+  QWidget* f =
       Place(new QGroupBox(QString::fromUtf8("基本価値"), c), "frameLand", 120, 600, 2295, 1215);
-  QWidget* f = frameLand_;
   optLand80_ = Place(new QRadioButton(QStringLiteral("80 G"), f), "optLand80", 120, 360, 975, 180);
   optLand100_ =
       Place(new QRadioButton(QStringLiteral("100 G"), f), "optLand100", 1200, 330, 855, 255);

@@ -5,7 +5,6 @@
 #include "main_view.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,8 +35,6 @@ class frmGofu : public QMainWindow, public MainView {
   void cmdKeisan_Click();
   void cmdEnd_Click();
 
-  QLabel* lblLand_ = nullptr;
-  QGroupBox* frameLand_ = nullptr;
   QRadioButton* optLand80_ = nullptr;
   QRadioButton* optLand100_ = nullptr;
   QRadioButton* optLandEtc_ = nullptr;

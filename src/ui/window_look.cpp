@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "quorvel.xpm"
+#include "quorvel_version.h"
 #include "window_style.h"
 
 namespace quorvel {
@@ -50,8 +51,8 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }
 
 void ApplyApplicationLook(QApplication& app) {
-  // Fusion is built into Qt: the same look on every desktop, and no theme
-  // plugin to load at start-up.
+  // Based on Fusion, which is built into Qt: the same look on every desktop,
+  // and no theme plugin to load at start-up. The application owns the style.
   auto* style = new WindowStyle;
   style->setParent(&app);
   QApplication::setStyle(style);

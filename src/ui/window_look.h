@@ -14,12 +14,7 @@ inline const QColor kLightOrange{255, 192, 128};
 inline const QColor kLightGreen{128, 255, 128};
 inline const QColor kLightBlue{128, 128, 255};
 
-// The reverse-DNS id under which the desktop entry, the metainfo and the icon
-// are installed; Wayland finds the icon through it.
-inline constexpr const char* kDesktopId = "org.quorvel.Quorvel";
-
-// A 9-point Japanese gothic. Several families are named so that Qt picks one
-// that has both the digits and the kana, instead of mixing two fonts.
+// A 9-point Japanese gothic: the first installed of the preferred families.
 QFont WindowFont();
 
 QIcon WindowIcon();
