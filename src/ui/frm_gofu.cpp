@@ -2,17 +2,22 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 #include "keisan_request.h"
+#include "message_box.h"
 #include "no_ime_line_edit.h"
+#include "pick_list.h"
 #include "quorvel_version.h"
 #include "version_text.h"
 #include "window_look.h"
+#include "window_scale.h"
 
 namespace quorvel {
 namespace {
@@ -33,18 +38,26 @@ struct Twips {
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, Twips left, Twips top, Twips width, Twips height) {
   widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(left.px, top.px, width.px, height.px);
+  SetDesignRect(widget, QRect(left.px, top.px, width.px, height.px));
   return widget;
 }
 
+QLabel* Label(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
+              Twips width, Twips height) {
+  return Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
+}
+
+// A caption whose size follows its text.
 QLabel* Caption(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
                 Twips width, Twips height) {
-  return Place(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
+  QLabel* label = Label(parent, name, text, left, top, width, height);
+  SetAutoSize(label);
+  return label;
 }
 
 QLabel* Heading(QWidget* parent, const char* name, const char* text, QColor colour, Twips left,
                 Twips top, Twips width, Twips height) {
-  QLabel* label = Caption(parent, name, text, left, top, width, height);
+  QLabel* label = Label(parent, name, text, left, top, width, height);
   label->setAlignment(Qt::AlignCenter);
   SetBackground(label, colour);
   return label;
@@ -52,7 +65,7 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QColor colo
 
 QLabel* Boxed(QWidget* parent, const char* name, Qt::Alignment alignment, Twips left, Twips top,
               Twips width, Twips height) {
-  QLabel* label = Caption(parent, name, "", left, top, width, height);
+  QLabel* label = Label(parent, name, "", left, top, width, height);
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   label->setLineWidth(1);
   label->setAlignment(alignment | Qt::AlignVCenter);
@@ -70,7 +83,7 @@ QLineEdit* TextBox(QWidget* parent, const char* name, Twips left, Twips top, Twi
 
 QComboBox* List(QWidget* parent, const char* name, Twips left, Twips top, Twips width,
                 Twips height) {
-  auto* list = Place(new QComboBox(parent), name, left, top, width, height);
+  auto* list = Place(new PickList(parent), name, left, top, width, height);
   list->setEditable(false);
   return list;
 }
@@ -90,6 +103,9 @@ void FillList(QComboBox* list, const QStringList& items, int selected) {
   list->setCurrentIndex(selected);
 }
 
+// The caption a result is read with, before its value.
+constexpr const char* kCaption = "quorvelCaption";
+
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
@@ -107,14 +123,33 @@ frmGofu::frmGofu(QWidget* parent)
   SetTabOrder();
   SetAccessibleNames();
   Form_Load();
+  FitToFont();
   optLand80_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmGofu::FitToFont() {
+  // Measured at the design's size, since what a control keeps around its
+  // text does not grow with it.
+  QWidget* client = centralWidget();
+  ScaleLayout(client, 1.0);
+  const double scale = RequiredScale(client);
+  ScaleLayout(client, scale);
+  setFixedSize(static_cast<int>(std::lround(Twips(5085).px * scale)),
+               static_cast<int>(std::lround(Twips(5295).px * scale)));
+}
+
+void frmGofu::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A font set later (the desktop's, or a larger DPI) needs the layout fitted again.
+  if (event->type() == QEvent::FontChange && centralWidget() != nullptr) {
+    FitToFont();
+  }
 }
 
 void frmGofu::BuildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
-  setFixedSize(Twips(5085).px, Twips(5295).px);
   QWidget* c = client;
 
   Heading(c, "lblLand", "レベルアップする土地の情報", kLightYellow, 120, 240, 4680, 180);
@@ -172,6 +207,13 @@ void frmGofu::BuildControls() {
   lblGofuGainVal_ = Boxed(c, "lblGofuGainVal", right, 3960, 3690, 855, 255);
   Caption(c, "lblGoukei", "総魔力変動", 300, 4230, 900, 180);
   lblGoukeiVal_ = Boxed(c, "lblGoukeiVal", right, 1440, 4200, 855, 255);
+  // The widest texts the calculation can give: 3-digit inputs at a chain of 5.
+  const QStringList widest = {QStringLiteral("+328671G"), QStringLiteral("+346653G"),
+                              QStringLiteral("-14985G"), QStringLiteral("-32967G")};
+  for (QLabel* result :
+       {lblShojiVal_, lblLandGainVal_, lblGofukatiVal_, lblGofuGainVal_, lblGoukeiVal_}) {
+    SetWidestTexts(result, widest);
+  }
 
   lblVersion_ = Boxed(c, "lblVersion", Qt::AlignHCenter, 120, 4800, 4695, 255);
   SetBackground(lblVersion_, kLightBlue);
@@ -209,11 +251,15 @@ void frmGofu::SetAccessibleNames() {
   cboLevelAfter_->setAccessibleName(QString::fromUtf8("レベル にアップ"));
   cboRensa_->setAccessibleName(QString::fromUtf8("上記の土地を含めて 連鎖"));
   txtGofu_->setAccessibleName(QString::fromUtf8("護符枚数"));
-  lblShojiVal_->setAccessibleName(QString::fromUtf8("所持魔力変動"));
-  lblLandGainVal_->setAccessibleName(QString::fromUtf8("土地価値変動"));
-  lblGofukatiVal_->setAccessibleName(QString::fromUtf8("護符価値変動"));
-  lblGofuGainVal_->setAccessibleName(QString::fromUtf8("護符魔力変動"));
-  lblGoukeiVal_->setAccessibleName(QString::fromUtf8("総魔力変動"));
+  const std::pair<QLabel*, const char*> results[] = {{lblShojiVal_, "所持魔力変動"},
+                                                     {lblLandGainVal_, "土地価値変動"},
+                                                     {lblGofukatiVal_, "護符価値変動"},
+                                                     {lblGofuGainVal_, "護符魔力変動"},
+                                                     {lblGoukeiVal_, "総魔力変動"}};
+  for (const auto& [label, caption] : results) {
+    label->setProperty(kCaption, QString::fromUtf8(caption));
+    label->setAccessibleName(QString::fromUtf8(caption));
+  }
 }
 
 void frmGofu::Form_Load() {
@@ -253,7 +299,10 @@ void frmGofu::SetResult(const KeisanResult& result) {
       {lblGoukeiVal_, &result.lblGoukeiVal}};
   for (const auto& [label, text] : labels) {
     label->setText(Text(*text));
-    label->setAccessibleDescription(label->text());
+    // Read as its caption and value ("所持魔力変動 -560G"); changing the
+    // name tells a screen reader that the result changed.
+    const QString caption = label->property(kCaption).toString();
+    label->setAccessibleName(text->empty() ? caption : caption + u' ' + label->text());
   }
 }
 
@@ -261,27 +310,24 @@ void frmGofu::SetFocus(FocusTarget target) {
   switch (target) {
     case FocusTarget::txtLandEtc:
       txtLandEtc_->setFocus(Qt::OtherFocusReason);
+      txtLandEtc_->selectAll();  // typing replaces the text that was turned away
       return;
     case FocusTarget::cboLevelBefore:
       cboLevelBefore_->setFocus(Qt::OtherFocusReason);
       return;
     case FocusTarget::txtGofu:
       txtGofu_->setFocus(Qt::OtherFocusReason);
+      txtGofu_->selectAll();
       return;
   }
 }
 
 void frmGofu::Warn(const std::string& message, const std::string& title) {
-  QMessageBox box(QMessageBox::Warning, Text(title), Text(message), QMessageBox::Ok, this);
-  box.exec();
+  ShowWarning(this, Text(message), Text(title));
 }
 
 AskAnswer frmGofu::Ask(const std::string& message, const std::string& title) {
-  QMessageBox box(QMessageBox::NoIcon, Text(title), Text(message),
-                  QMessageBox::Yes | QMessageBox::No, this);
-  box.setDefaultButton(QMessageBox::Yes);
-  // Esc and the close box count as No: only an explicit Yes goes on.
-  return box.exec() == QMessageBox::Yes ? AskAnswer::Yes : AskAnswer::No;
+  return AskYesNo(this, Text(message), Text(title)) ? AskAnswer::Yes : AskAnswer::No;
 }
 
 void frmGofu::cmdKeisan_Click() { quorvel::cmdKeisan_Click(*this); }

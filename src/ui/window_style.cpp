@@ -11,6 +11,7 @@ namespace {
 // Below the caption, where Fusion puts its own frame.
 constexpr int kCaptionGap = 3;
 constexpr int kContentMargin = 3;
+constexpr int kComboTextGain = 2;
 
 }  // namespace
 
@@ -49,6 +50,17 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                   SubControl subControl, const QWidget* widget) const {
+  if (control == CC_ComboBox && option->direction == Qt::LeftToRight) {
+    // Fusion's arrow takes 19 px; two of them go to the text, so that the
+    // widest item, " 5～", is drawn whole in a list of the design's width.
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    if (subControl == SC_ComboBoxEditField) {
+      rect.setRight(rect.right() + kComboTextGain);
+    } else if (subControl == SC_ComboBoxArrow) {
+      rect.setLeft(rect.left() + kComboTextGain);
+    }
+    return rect;
+  }
   const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
   if (control != CC_GroupBox || box == nullptr || box->subControls.testFlag(SC_GroupBoxCheckBox)) {
     return QProxyStyle::subControlRect(control, option, subControl, widget);

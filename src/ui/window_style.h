@@ -7,7 +7,8 @@ namespace quorvel {
 // Fusion, with the group box drawn as a caption in the window font over a
 // plain etched line. Fusion draws that frame from a PNG, and loading it makes
 // Qt open every image-format plugin (gif, ico, jpeg and libjpeg) just to start
-// the window; its bold caption costs a second font engine as well.
+// the window; its bold caption costs a second font engine as well. Lists give
+// their text a little more of their width than Fusion does.
 class WindowStyle : public QProxyStyle {
   Q_OBJECT
 

@@ -1,0 +1,184 @@
+#include "window_scale.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* kDesignRect = "quorvelDesignRect";
+constexpr const char* kAutoSize = "quorvelAutoSize";
+constexpr const char* kWidestTexts = "quorvelWidestTexts";
+
+QRect LabelRoom(const QLabel* label) {
+  // As QLabel lays out its text: a framed label keeps half an "x" clear on
+  // the side it is aligned to.
+  QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                              -label->margin());
+  int indent = label->indent();
+  if (indent < 0 && label->frameWidth() > 0) {
+    indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
+  }
+  if (indent > 0) {
+    const Qt::Alignment align = label->alignment();
+    if (align & Qt::AlignLeft) room.setLeft(room.left() + indent);
+    if (align & Qt::AlignRight) room.setRight(room.right() - indent);
+  }
+  return room;
+}
+
+QStringList TextsOf(const QWidget* control) {
+  QStringList texts = control->property(kWidestTexts).toStringList();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    texts << label->text();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    texts << button->text();
+  } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+    for (int i = 0; i < list->count(); ++i) {
+      texts << list->itemText(i);
+    }
+  } else if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+    // As many of the widest digit as the box takes.
+    texts << box->text() << QString(std::min(box->maxLength(), 16), QLatin1Char('0'));
+  } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+    texts << frame->title();
+  }
+  texts.removeAll(QString());
+  return texts;
+}
+
+// A Japanese gothic draws its glyphs within the em square, so a line needs
+// the font's size in pixels in height, and its advance in width.
+double EmHeight(const QFont& font) { return QFontInfo(font).pixelSize(); }
+
+// How much a control must grow for `text` to fit the room it draws it in.
+// What the control keeps around that room (frame, margins, indicator, arrow)
+// is sized by the style, not by the control, so only the room grows.
+double Growth(const QWidget* control, const QString& text, const QRect& room) {
+  const QSize size = control->size();
+  if (size.isEmpty()) {
+    return 1.0;
+  }
+  const double width = QFontMetricsF(control->font()).horizontalAdvance(text);
+  const double height = EmHeight(control->font());
+  return std::max((width + size.width() - room.width()) / size.width(),
+                  (height + size.height() - room.height()) / size.height());
+}
+
+QList<QWidget*> PlacedControls(const QWidget* client) {
+  QList<QWidget*> placed;
+  for (QWidget* child : client->findChildren<QWidget*>()) {
+    if (child->property(kDesignRect).isValid()) {
+      placed << child;
+    }
+  }
+  return placed;
+}
+
+}  // namespace
+
+void SetDesignRect(QWidget* control, const QRect& pixels) {
+  control->setProperty(kDesignRect, pixels);
+  control->setGeometry(pixels);
+}
+
+void SetAutoSize(QWidget* label) { label->setProperty(kAutoSize, true); }
+
+void SetWidestTexts(QWidget* control, const QStringList& texts) {
+  control->setProperty(kWidestTexts, texts);
+}
+
+QRect TextRoom(const QWidget* control) {
+  QStyle* style = control->style();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    return LabelRoom(label);
+  }
+  if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+    QStyleOptionButton opt;
+    opt.initFrom(option);
+    opt.text = option->text();
+    return style->subElementRect(QStyle::SE_RadioButtonContents, &opt, option);
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    opt.text = button->text();
+    return style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+  }
+  if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(list);
+    opt.editable = false;
+    opt.frame = true;
+    // The item is drawn one pixel in from either side of the field.
+    return style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, list)
+        .adjusted(1, 0, -1, 0);
+  }
+  if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+    // QLineEdit keeps two pixels clear on either side and one above and below.
+    return style->subElementRect(QStyle::SE_LineEditContents, &opt, box).adjusted(2, 1, -2, -1);
+  }
+  if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+    QStyleOptionGroupBox opt;
+    opt.initFrom(frame);
+    opt.text = frame->title();
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect caption =
+        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, frame);
+    return {0, 0, frame->width(), caption.height()};
+  }
+  return control->contentsRect();
+}
+
+double RequiredScale(const QWidget* client) {
+  double scale = 1.0;
+  for (const QWidget* control : PlacedControls(client)) {
+    if (control->property(kAutoSize).toBool()) {
+      continue;  // it follows its caption instead
+    }
+    const QRect room = TextRoom(control);
+    for (const QString& text : TextsOf(control)) {
+      scale = std::max(scale, Growth(control, text, room));
+    }
+  }
+  return scale;
+}
+
+void ScaleLayout(QWidget* client, double scale) {
+  const auto scaled = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  for (QWidget* control : PlacedControls(client)) {
+    const QRect design = control->property(kDesignRect).toRect();
+    QRect rect(scaled(design.x()), scaled(design.y()), scaled(design.width()),
+               scaled(design.height()));
+    if (control->property(kAutoSize).toBool()) {
+      // Wider to the right, as a left-aligned caption grows; taller about
+      // its middle, so the line stays on its row.
+      const QFontMetricsF metrics(control->font());
+      double width = 0;
+      for (const QString& text : TextsOf(control)) {
+        width = std::max(width, metrics.horizontalAdvance(text));
+      }
+      const int height = static_cast<int>(std::ceil(EmHeight(control->font())));
+      const int extraHeight = std::max(0, height - rect.height());
+      rect.setWidth(std::max(rect.width(), static_cast<int>(std::ceil(width))));
+      rect.adjust(0, -extraHeight / 2, 0, extraHeight - extraHeight / 2);
+    }
+    control->setGeometry(rect);
+  }
+}
+
+}  // namespace quorvel
