@@ -1,13 +1,16 @@
 #include "window_look.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QPixmap>
 #include <QWidget>
 
+#include "contrast.h"
 #include "quorvel.xpm"
 #include "quorvel_version.h"
+#include "translations.h"
 #include "window_style.h"
 
 namespace quorvel {
@@ -17,9 +20,17 @@ QFont WindowFont() {
   // names, or a missing one, Qt searches fontconfig's fallbacks for each at
   // start-up and may draw the digits in one font and the kana in another.
   static const QStringList families = [] {
-    QStringList preferred = {QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                             QStringLiteral("IPAGothic"),        QString::fromUtf8("IPAゴシック"),
-                             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic")};
+    // The window is drawn for a monospaced gothic: Windows' own first, then
+    // the monospaced ones of Windows' optional Japanese fonts and of Linux
+    // distributions; the proportional ones last, for which the window grows.
+    const QStringList preferred = {
+        QString::fromUtf8("ＭＳ ゴシック"),   QStringLiteral("MS Gothic"),
+        QString::fromUtf8("BIZ UDゴシック"),  QStringLiteral("BIZ UDGothic"),
+        QStringLiteral("IPAGothic"),          QString::fromUtf8("IPAゴシック"),
+        QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"),
+        QString::fromUtf8("VL ゴシック"),     QStringLiteral("TakaoGothic"),
+        QString::fromUtf8("Takaoゴシック"),   QString::fromUtf8("游ゴシック"),
+        QStringLiteral("Yu Gothic"),          QStringLiteral("Noto Sans CJK JP")};
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : preferred) {
       if (installed.contains(family)) {
@@ -38,16 +49,60 @@ QFont WindowFont() {
 QIcon WindowIcon() { return {QPixmap(quorvel_xpm)}; }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
+  // Only the two roles set here are fixed; the rest still follow the desktop.
+  QPalette palette;
   palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::WindowText, ReadableOn(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
 
+namespace {
+
+// Keeps a fixed text colour readable as the desktop's palette changes: the
+// widget shows its container's background while the text reads on it, and
+// a backdrop of its own otherwise (a dark palette under black text).
+class TextColourKeeper : public QObject {
+ public:
+  TextColourKeeper(QWidget* widget, const QColor& text)
+      : QObject(widget), widget_(widget), text_(text) {
+    widget->installEventFilter(this);
+    Apply();
+  }
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::PaletteChange && !applying_) {
+      Apply();
+    }
+    return false;
+  }
+
+ private:
+  void Apply() {
+    const QWidget* container = widget_->parentWidget();
+    const QColor around = container != nullptr ? container->palette().color(QPalette::Window)
+                                               : QGuiApplication::palette().color(QPalette::Window);
+    const bool reads = ContrastRatio(text_, around) >= kReadableContrast;
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, text_);
+    if (!reads) {
+      palette.setColor(QPalette::Window, ReadableOn(text_));
+    }
+    applying_ = true;
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(!reads);
+    applying_ = false;
+  }
+
+  QWidget* widget_;
+  QColor text_;
+  bool applying_ = false;
+};
+
+}  // namespace
+
 void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
+  new TextColourKeeper(widget, colour);
 }
 
 void ApplyApplicationLook(QApplication& app) {
@@ -58,6 +113,7 @@ void ApplyApplicationLook(QApplication& app) {
   QApplication::setStyle(style);
   QApplication::setFont(WindowFont());
   QApplication::setWindowIcon(WindowIcon());
+  InstallJapanese(app);
   // On X11 the application name becomes the window's class, which the
   // desktop entry's StartupWMClass must match.
   QCoreApplication::setApplicationName(QString::fromLatin1(kDesktopId));

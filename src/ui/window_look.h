@@ -19,7 +19,9 @@ QFont WindowFont();
 
 QIcon WindowIcon();
 
+// A fixed background, with black or white text, whichever reads on it.
 void SetBackground(QWidget* widget, const QColor& colour);
+// A fixed text colour, on a background it reads on in any palette.
 void SetTextColour(QWidget* widget, const QColor& colour);
 
 // Style, font and desktop id for the whole application, message boxes too.

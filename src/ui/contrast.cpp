@@ -1,0 +1,33 @@
+#include "contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+double Linear(double channel) {
+  return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+double RelativeLuminance(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * Linear(rgb.redF()) + 0.7152 * Linear(rgb.greenF()) +
+         0.0722 * Linear(rgb.blueF());
+}
+
+double ContrastRatio(const QColor& one, const QColor& other) {
+  const double a = RelativeLuminance(one);
+  const double b = RelativeLuminance(other);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor ReadableOn(const QColor& background) {
+  const QColor black(0, 0, 0);
+  const QColor white(255, 255, 255);
+  return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
+}  // namespace quorvel
