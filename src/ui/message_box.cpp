@@ -1,0 +1,48 @@
+#include "message_box.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+
+namespace quorvel {
+namespace {
+
+void FitTitle(QMessageBox& box) {
+  // QMessageBox sizes itself to its layout's minimum width when shown; a
+  // spacer as wide as the title bar needs raises that minimum.
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) {
+    return;
+  }
+  const int width = TitleBarWidth(box.windowTitle(), box.font());
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
+
+int TitleBarWidth(const QString& title, const QFont& font) {
+  // Window managers draw titles in a font of their own, often larger and
+  // bold: allow a quarter more than ours, and room for the icon and three
+  // buttons beside it.
+  QFont titleFont = font;
+  titleFont.setBold(true);
+  const QFontMetrics metrics(titleFont);
+  return metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height();
+}
+
+void ShowWarning(QWidget* owner, const QString& message, const QString& title) {
+  QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, owner);
+  FitTitle(box);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* owner, const QString& message, const QString& title) {
+  QMessageBox box(QMessageBox::NoIcon, title, message, QMessageBox::Yes | QMessageBox::No, owner);
+  box.setDefaultButton(QMessageBox::Yes);
+  FitTitle(box);
+  // Esc and the close box count as No: only an explicit Yes goes on.
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace quorvel {
+
+// Message boxes owned by the window. Their titles are questions of their own
+// ("ローカストですか？ サブサイドですか？"), so a box is made wide enough for
+// the window manager to show the whole title, not just the message.
+void ShowWarning(QWidget* owner, const QString& message, const QString& title);
+bool AskYesNo(QWidget* owner, const QString& message, const QString& title);
+
+// The width a title bar needs for `title` besides its icon and buttons.
+int TitleBarWidth(const QString& title, const QFont& font);
+
+}  // namespace quorvel

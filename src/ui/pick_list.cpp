@@ -1,0 +1,31 @@
+#include "pick_list.h"
+
+#include <QKeyEvent>
+
+namespace quorvel {
+
+int PickList::ItemForTyped(const QString& typed) const {
+  const QString key = typed.normalized(QString::NormalizationForm_KC).trimmed();
+  if (key.isEmpty()) {
+    return -1;
+  }
+  for (int i = 0; i < count(); ++i) {
+    if (itemText(i).trimmed().startsWith(key)) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+void PickList::keyPressEvent(QKeyEvent* event) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const int item = plain ? ItemForTyped(event->text()) : -1;
+  if (item < 0) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  setCurrentIndex(item);
+  event->accept();
+}
+
+}  // namespace quorvel
