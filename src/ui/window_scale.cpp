@@ -20,10 +20,13 @@ namespace {
 constexpr const char* kDesignRect = "quorvelDesignRect";
 constexpr const char* kAutoSize = "quorvelAutoSize";
 constexpr const char* kWidestTexts = "quorvelWidestTexts";
+// What floating-point error may add to a size that is a whole pixel.
+constexpr double kPixelSlack = 1e-6;
 
 QRect LabelRoom(const QLabel* label) {
-  // As QLabel lays out its text: a framed label keeps half an "x" clear on
-  // the side it is aligned to.
+  // A framed label keeps half an "x" clear of the frame on the side it is
+  // aligned to; the room keeps as much on the other side too, so that the
+  // widest text does not run into the frame there either.
   QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
                                               -label->margin());
   int indent = label->indent();
@@ -31,31 +34,9 @@ QRect LabelRoom(const QLabel* label) {
     indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
   }
   if (indent > 0) {
-    const Qt::Alignment align = label->alignment();
-    if (align & Qt::AlignLeft) room.setLeft(room.left() + indent);
-    if (align & Qt::AlignRight) room.setRight(room.right() - indent);
+    room.adjust(indent, 0, -indent, 0);
   }
   return room;
-}
-
-QStringList TextsOf(const QWidget* control) {
-  QStringList texts = control->property(kWidestTexts).toStringList();
-  if (const auto* label = qobject_cast<const QLabel*>(control)) {
-    texts << label->text();
-  } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-    texts << button->text();
-  } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-    for (int i = 0; i < list->count(); ++i) {
-      texts << list->itemText(i);
-    }
-  } else if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
-    // As many of the widest digit as the box takes.
-    texts << box->text() << QString(std::min(box->maxLength(), 16), QLatin1Char('0'));
-  } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-    texts << frame->title();
-  }
-  texts.removeAll(QString());
-  return texts;
 }
 
 // A Japanese gothic draws its glyphs within the em square, so a line needs
@@ -76,6 +57,8 @@ double Growth(const QWidget* control, const QString& text, const QRect& room) {
                   (height + size.height() - room.height()) / size.height());
 }
 
+}  // namespace
+
 QList<QWidget*> PlacedControls(const QWidget* client) {
   QList<QWidget*> placed;
   for (QWidget* child : client->findChildren<QWidget*>()) {
@@ -86,7 +69,27 @@ QList<QWidget*> PlacedControls(const QWidget* client) {
   return placed;
 }
 
-}  // namespace
+bool IsAutoSize(const QWidget* control) { return control->property(kAutoSize).toBool(); }
+
+QStringList TextsToFit(const QWidget* control) {
+  QStringList texts = control->property(kWidestTexts).toStringList();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    texts << label->text();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    texts << button->text();
+  } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+    for (int i = 0; i < list->count(); ++i) {
+      texts << list->itemText(i);
+    }
+  } else if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+    // As many of the widest digit as the box takes.
+    texts << box->text() << QString(std::min(box->maxLength(), 16), QLatin1Char('0'));
+  } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+    texts << frame->title();
+  }
+  texts.removeAll(QString());
+  return texts;
+}
 
 void SetDesignRect(QWidget* control, const QRect& pixels) {
   control->setProperty(kDesignRect, pixels);
@@ -147,11 +150,11 @@ QRect TextRoom(const QWidget* control) {
 double RequiredScale(const QWidget* client) {
   double scale = 1.0;
   for (const QWidget* control : PlacedControls(client)) {
-    if (control->property(kAutoSize).toBool()) {
+    if (IsAutoSize(control)) {
       continue;  // it follows its caption instead
     }
     const QRect room = TextRoom(control);
-    for (const QString& text : TextsOf(control)) {
+    for (const QString& text : TextsToFit(control)) {
       scale = std::max(scale, Growth(control, text, room));
     }
   }
@@ -159,17 +162,21 @@ double RequiredScale(const QWidget* client) {
 }
 
 void ScaleLayout(QWidget* client, double scale) {
-  const auto scaled = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  // Places to the nearest pixel; sizes up, so that a room measured to a
+  // fraction of a pixel is not rounded below what its text needs.
+  const auto place = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  const auto size = [scale](int pixels) {
+    return static_cast<int>(std::ceil(pixels * scale - kPixelSlack));
+  };
   for (QWidget* control : PlacedControls(client)) {
     const QRect design = control->property(kDesignRect).toRect();
-    QRect rect(scaled(design.x()), scaled(design.y()), scaled(design.width()),
-               scaled(design.height()));
-    if (control->property(kAutoSize).toBool()) {
+    QRect rect(place(design.x()), place(design.y()), size(design.width()), size(design.height()));
+    if (IsAutoSize(control)) {
       // Wider to the right, as a left-aligned caption grows; taller about
       // its middle, so the line stays on its row.
       const QFontMetricsF metrics(control->font());
       double width = 0;
-      for (const QString& text : TextsOf(control)) {
+      for (const QString& text : TextsToFit(control)) {
         width = std::max(width, metrics.horizontalAdvance(text));
       }
       const int height = static_cast<int>(std::ceil(EmHeight(control->font())));

@@ -19,6 +19,10 @@ void SetAutoSize(QWidget* label);
 // Texts a control must be able to show besides its own, e.g. the widest results.
 void SetWidestTexts(QWidget* control, const QStringList& texts);
 
+// The texts a control must be able to show: its own, the items of a list,
+// a full text box of the widest digit, and any widest texts set for it.
+QStringList TextsToFit(const QWidget* control);
+
 // Where a control draws its text, at its present size.
 QRect TextRoom(const QWidget* control);
 
@@ -26,6 +30,11 @@ QRect TextRoom(const QWidget* control);
 // fits its room, in the font each control draws with: 1 when all fit.
 // Controls must stand at their design rects (a scale of 1) when asked.
 double RequiredScale(const QWidget* client);
+
+// The controls placed under `client` with a design rect.
+QList<QWidget*> PlacedControls(const QWidget* client);
+// Whether a caption sizes to its text instead of growing with the layout.
+bool IsAutoSize(const QWidget* control);
 
 // Places every control under `client` at its design rect times `scale`, and
 // fits the captions that size to their text.

@@ -8,14 +8,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include <QAbstractItemView>
+#include <QFontInfo>
+
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
+#include "contrast.h"
 #include "modal_boxes.h"
 #include "window_look.h"
+#include "window_scale.h"
 
 using quorvel::AskAnswer;
 using quorvel::FocusTarget;
@@ -30,6 +38,59 @@ namespace {
 constexpr const char* kQuestion = "土地レベルが下がります。続けますか？";
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The window is drawn for a monospaced gothic at 96 dpi; with it, every
+// control stands exactly where the design puts it.
+bool DesignFont(const QWidget* window) {
+  return QFontInfo(window->font()).fixedPitch() && QFontInfo(window->font()).pixelSize() == 12;
+}
+
+// qt6ct's "darker" colour scheme, in the order of its configuration file.
+QPalette DarkPalette() {
+  const char* const colours[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947",
+                                 "#ffffff", "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0",
+                                 "#12608a", "#f9f9f9", "#0986d3", "#a70b06", "#5c5b5a"};
+  QPalette palette;
+  for (int role = 0; role < int(std::size(colours)); ++role) {
+    palette.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours[role]));
+  }
+  return palette;
+}
+
+// White on black, as high-contrast desktop themes draw.
+QPalette HighContrastPalette() {
+  QPalette palette(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white, Qt::white,
+                   Qt::black, Qt::black);
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  palette.setColor(QPalette::Highlight, Qt::cyan);
+  palette.setColor(QPalette::HighlightedText, Qt::black);
+  return palette;
+}
+
+// How well the text in `area` reads. Most of the area is background (a
+// gradient on buttons and lists), so its median luminance is taken as the
+// background; the colour farthest from it as the core of the text.
+double DrawnContrast(const QImage& image, const QRect& area) {
+  QList<QColor> pixels;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      pixels << QColor(image.pixel(x, y));
+    }
+  }
+  if (pixels.isEmpty()) {
+    return 1.0;
+  }
+  const auto middle = pixels.begin() + pixels.size() / 2;
+  std::nth_element(pixels.begin(), middle, pixels.end(), [](const QColor& a, const QColor& b) {
+    return quorvel::RelativeLuminance(a) < quorvel::RelativeLuminance(b);
+  });
+  const QColor background = *middle;
+  double best = 1.0;
+  for (const QColor& pixel : pixels) {
+    best = std::max(best, quorvel::ContrastRatio(pixel, background));
+  }
+  return best;
+}
 
 }  // namespace
 
@@ -65,7 +126,11 @@ class FrmGofuTest : public QObject {
  private slots:
   void initTestCase() { quorvel::ApplyApplicationLook(*qApp); }
 
-  void init() {
+  void init() { Open(); }
+
+  // A new window, in the application's palette and font as they are now.
+  void Open() {
+    boxes_.reset();
     window_ = std::make_unique<frmGofu>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -73,6 +138,7 @@ class FrmGofuTest : public QObject {
   }
 
   void cleanup() {
+    QApplication::setPalette(QApplication::style()->standardPalette());
     QCOMPARE(boxes_->stray(), 0);
     QVERIFY2(boxes_->allAnswered(), "an expected message box never showed");
     boxes_.reset();
@@ -92,10 +158,28 @@ class FrmGofuTest : public QObject {
     QTRY_COMPARE(Focused(), QStringLiteral("optLand80"));
   }
 
+  // Runs in other setups say which font they expect the window drawn in,
+  // so that a missing font package cannot pass for a fitting layout.
+  void drawnFontIsTheOneAsked() {
+    const QFontInfo drawn(window_->font());
+    const QString family = qEnvironmentVariable("QUORVEL_EXPECT_FONT");
+    if (!family.isEmpty()) {
+      QCOMPARE(drawn.family(), family);
+      QVERIFY(window_->width() > 339);
+    }
+    const int pixels = qEnvironmentVariableIntValue("QUORVEL_EXPECT_FONT_PIXELS");
+    if (pixels != 0) {
+      QCOMPARE(drawn.pixelSize(), pixels);
+      QVERIFY(window_->width() >= 339 * pixels / 12);
+    }
+  }
+
   void windowFrame() {
-    QCOMPARE(window_->size(), QSize(339, 353));
-    QCOMPARE(window_->minimumSize(), QSize(339, 353));
-    QCOMPARE(window_->maximumSize(), QSize(339, 353));
+    if (DesignFont(window_.get())) {
+      QCOMPARE(window_->size(), QSize(339, 353));
+    }
+    QCOMPARE(window_->minimumSize(), window_->size());
+    QCOMPARE(window_->maximumSize(), window_->size());
     const Qt::WindowFlags flags = window_->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
@@ -187,44 +271,101 @@ class FrmGofuTest : public QObject {
     auto* widget = Find<QWidget>(name);
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-    QCOMPARE(widget->geometry(), pixels);
-  }
-
-  void captionsFit_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const char* const rows[][2] = {
-        {"lblLand", "レベルアップする土地の情報"},
-        {"lblG", "G"},
-        {"lblLevel01", "レベル"},
-        {"lbeLevel02", "から"},
-        {"lblLevel03", "レベル"},
-        {"lblLevel04", "にアップ"},
-        {"lblRensa", "連鎖数"},
-        {"lblGofu", "護符枚数"},
-        {"lblRensa01", "上記の土地を含めて"},
-        {"lblRensa02", "連鎖"},
-        {"lblMai", "枚"},
-        {"lblKekka", "レベルアップの結果"},
-        {"lblShoji", "所持魔力変動"},
-        {"lblLandGain", "土地価値変動"},
-        {"lblGofukati", "護符価値変動"},
-        {"lblGofuGain", "護符魔力変動"},
-        {"lblGoukei", "総魔力変動"},
-    };
-    for (const auto& row : rows) {
-      QTest::newRow(row[0]) << row[0] << U(row[1]);
+    if (DesignFont(window_.get())) {
+      QCOMPARE(widget->geometry(), pixels);
+      return;
+    }
+    // Another font: the layout grows by one factor, captions to their text.
+    const double scale = window_->width() / 339.0;
+    const auto near = [](int actual, double expected) { return std::abs(actual - expected) <= 1; };
+    const QRect actual = widget->geometry();
+    QVERIFY2(near(actual.x(), pixels.x() * scale), qPrintable(QString::number(scale)));
+    QVERIFY(near(actual.y() + actual.height() / 2.0, (pixels.y() + pixels.height() / 2.0) * scale));
+    QVERIFY(actual.width() + 1 >= pixels.width() * scale);
+    if (!quorvel::IsAutoSize(widget)) {
+      QVERIFY(near(actual.width(), pixels.width() * scale));
     }
   }
-  void captionsFit() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    auto* label = Find<QLabel>(name);
-    QCOMPARE(label->text(), caption);
-    // A Japanese gothic draws a full-width character 12 px wide at 9 pt, the
-    // size the layout was drawn for; a wider fallback would cut captions off.
-    QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(caption) <= label->width(),
-             qPrintable(label->font().families().join(',')));
+
+  // Every text a control may show fits the room it draws it in, whatever
+  // the font: the widest results, every list item, a full text box.
+  void textsFit() {
+    QStringList cut;
+    for (QWidget* control : quorvel::PlacedControls(window_->centralWidget())) {
+      const QFontMetricsF metrics(control->font());
+      const QRect room = quorvel::TextRoom(control);
+      for (const QString& text : quorvel::TextsToFit(control)) {
+        if (metrics.horizontalAdvance(text) > room.width() ||
+            QFontInfo(control->font()).pixelSize() > room.height()) {
+          cut << QStringLiteral("%1 \"%2\" in %3x%4")
+                     .arg(control->objectName(), text)
+                     .arg(room.width())
+                     .arg(room.height());
+        }
+      }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+  }
+
+  // Drawn, the widest results keep a blank column between the box's frame
+  // and their first character: nothing, the sign least of all, is cut off.
+  void widestResultsDrawnWhole() {
+    window_->SetResult({"-14985G", "-32967G", "+328671G", "+346653G", "+328671G"});
+    for (const char* name :
+         {"lblShojiVal", "lblLandGainVal", "lblGofukatiVal", "lblGofuGainVal", "lblGoukeiVal"}) {
+      auto* label = Find<QLabel>(name);
+      const QImage image = label->grab().toImage();
+      const double ratio = image.devicePixelRatio();
+      const QColor background = label->palette().color(QPalette::Window);
+      const int inside = int(std::ceil(label->frameWidth() * ratio));
+      int firstInk = image.width();
+      for (int x = inside; x < image.width() - inside && firstInk == image.width(); ++x) {
+        for (int y = inside; y < image.height() - inside; ++y) {
+          if (quorvel::ContrastRatio(QColor(image.pixel(x, y)), background) > 1.5) {
+            firstInk = x;
+            break;
+          }
+        }
+      }
+      QVERIFY2(firstInk > inside && firstInk < image.width(), name);
+    }
+  }
+
+  void readableInEveryPalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::style()->standardPalette();
+    QTest::newRow("dark") << DarkPalette();
+    QTest::newRow("high contrast") << HighContrastPalette();
+  }
+  // Every text of the window, results included, reads at 4.5:1 or better,
+  // measured on the drawn pixels, in a window started in that palette.
+  void readableInEveryPalette() {
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
+    Open();
+    ClickCalculate();
+    // Drawn at three times the size, so that even a one-pixel stem (the
+    // "1" in a list) has pixels of the text's own colour, not only blends.
+    const double ratio = 3;
+    QImage image(window_->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    window_->render(&image);
+    QStringList poor;
+    for (QWidget* control : quorvel::PlacedControls(window_->centralWidget())) {
+      if (control->property("text").toString().isEmpty() && !qobject_cast<QComboBox*>(control) &&
+          !qobject_cast<QGroupBox*>(control)) {
+        continue;
+      }
+      const QRect room =
+          quorvel::TextRoom(control).translated(control->mapTo(window_.get(), QPoint()));
+      const QRectF area(QPointF(room.topLeft()) * ratio, QSizeF(room.size()) * ratio);
+      const double contrast = DrawnContrast(image, area.toRect());
+      if (contrast < quorvel::kReadableContrast) {
+        poor << QStringLiteral("%1 %2:1").arg(control->objectName()).arg(contrast, 0, 'f', 2);
+      }
+    }
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QVERIFY2(poor.isEmpty(), qPrintable(poor.join(", ")));
   }
 
   void colours_data() {
@@ -243,7 +384,8 @@ class FrmGofuTest : public QObject {
     QVERIFY(label->autoFillBackground());
     QCOMPARE(label->palette().color(QPalette::Window), background);
     const QImage image = label->grab().toImage();
-    QCOMPARE(QColor(image.pixel(1, 1)), background);
+    const int inside = int(std::ceil(2 * image.devicePixelRatio()));  // past a frame
+    QCOMPARE(QColor(image.pixel(inside, inside)), background);
   }
 
   void labelLook_data() {
@@ -334,6 +476,7 @@ class FrmGofuTest : public QObject {
     QCOMPARE(box.title, U("護符枚数エラー"));
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QCOMPARE(box.buttonTexts, QStringList{"OK"});
     QVERIFY(box.ownedByWindow);
   }
 
@@ -355,7 +498,52 @@ class FrmGofuTest : public QObject {
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
     QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(box.buttonTexts, (QStringList{U("はい(&Y)"), U("いいえ(&N)")}));
     QVERIFY(box.ownedByWindow);
+  }
+
+  // A title that is a question of its own is wider than the message below
+  // it; the box leaves the title bar room for the whole of it.
+  void askBoxFitsItsTitle() {
+    const QString title = U("ローカストですか？ サブサイドですか？");
+    boxes_->Expect(QMessageBox::No);
+    window_->Ask(kQuestion, title.toStdString());
+    QFont bold = window_->font();
+    bold.setBold(true);
+    QVERIFY(boxes_->seen().front().width >= QFontMetrics(bold).horizontalAdvance(title) + 60);
+  }
+
+  void textBoxMenuIsJapanese() {
+    std::unique_ptr<QMenu> menu(Find<QLineEdit>("txtGofu")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+      texts << action->text().section(u'\t', 0, 0);  // without the shortcut
+    }
+    QVERIFY2(texts.contains(U("貼り付け(&P)")) && texts.contains(U("元に戻す(&U)")),
+             qPrintable(texts.join('|')));
+  }
+
+  void digitPicksListItem_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("picked");
+    QTest::newRow("before 3") << "cboLevelBefore" << "3" << "  3";
+    QTest::newRow("after 1") << "cboLevelAfter" << "1" << "  1";
+    QTest::newRow("chain 5") << "cboRensa" << "5" << U(" 5～");
+    QTest::newRow("full-width 2") << "cboLevelBefore" << U("２") << "  2";
+    QTest::newRow("no item 6") << "cboLevelAfter" << "6" << "  4";
+    QTest::newRow("letter") << "cboRensa" << "a" << "  3";
+  }
+  void digitPicksListItem() {
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(QString, picked);
+    auto* combo = Find<QComboBox>(list);
+    combo->setFocus();
+    QTRY_COMPARE(Focused(), list);
+    QTest::sendKeyEvent(QTest::Click, combo, Qt::Key_unknown, typed, Qt::NoModifier);
+    QCOMPARE(combo->currentText(), picked);
+    QVERIFY(!combo->view()->isVisible());
   }
 
   void readInput() {
@@ -454,6 +642,10 @@ class FrmGofuTest : public QObject {
     }
     QCOMPARE(Results(), results.isEmpty() ? earlier : results);
     QTRY_COMPARE(Focused(), focus.isEmpty() ? QStringLiteral("cmdKeisan") : focus);
+    // Typing after a warning replaces the text that was turned away.
+    if (auto* box = qobject_cast<QLineEdit*>(window_->focusWidget())) {
+      QCOMPARE(box->selectedText(), box->text());
+    }
   }
 
   void tabOrder() {
@@ -573,6 +765,18 @@ class FrmGofuTest : public QObject {
       labels << label->text(QAccessible::Name);
     }
     QCOMPARE(labels.join(' '), spoken);
+  }
+
+  void resultsReadWithTheirCaptions() {
+    ClickCalculate();
+    QStringList spoken;
+    for (const char* name :
+         {"lblShojiVal", "lblLandGainVal", "lblGofukatiVal", "lblGofuGainVal", "lblGoukeiVal"}) {
+      spoken << QAccessible::queryAccessibleInterface(Find<QLabel>(name))->text(QAccessible::Name);
+    }
+    QCOMPARE(spoken, (QStringList{U("所持魔力変動 -560G"), U("土地価値変動 +1008G"),
+                                  U("護符価値変動 +10"), U("護符魔力変動 +500G"),
+                                  U("総魔力変動 +948G")}));
   }
 
   void windowIsAnnouncedAsAWindow() {

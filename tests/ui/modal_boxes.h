@@ -19,6 +19,8 @@ struct SeenBox {
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QList<QMessageBox::StandardButton> buttons;
+  QStringList buttonTexts;  // in the order of `buttons`
+  int width = 0;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   bool ownedByWindow = false;
 };
@@ -51,10 +53,15 @@ class ModalBoxes : public QObject {
     seen.text = box->text();
     seen.title = box->windowTitle();
     seen.icon = box->icon();
-    for (QAbstractButton* button : box->buttons()) {
+    QList<QAbstractButton*> buttons = box->buttons();
+    std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+      return box->standardButton(a) < box->standardButton(b);
+    });
+    for (QAbstractButton* button : buttons) {
       seen.buttons.append(box->standardButton(button));
+      seen.buttonTexts.append(button->text());
     }
-    std::sort(seen.buttons.begin(), seen.buttons.end());
+    seen.width = box->width();
     if (box->defaultButton() != nullptr) {
       seen.defaultButton = box->standardButton(box->defaultButton());
     }
