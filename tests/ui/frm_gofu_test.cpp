@@ -165,7 +165,6 @@ class FrmGofuTest : public QObject {
     const QString family = qEnvironmentVariable("QUORVEL_EXPECT_FONT");
     if (!family.isEmpty()) {
       QCOMPARE(drawn.family(), family);
-      QVERIFY(window_->width() > 339);
     }
     const int pixels = qEnvironmentVariableIntValue("QUORVEL_EXPECT_FONT_PIXELS");
     if (pixels != 0) {
@@ -798,6 +797,10 @@ class FrmGofuTest : public QObject {
     const QString path = qEnvironmentVariable("QUORVEL_SCREENSHOT");
     if (path.isEmpty()) {
       QSKIP("set QUORVEL_SCREENSHOT to a PNG path to write a screenshot");
+    }
+    if (qEnvironmentVariable("QUORVEL_SCREENSHOT_PALETTE") == QLatin1String("dark")) {
+      QApplication::setPalette(DarkPalette());
+      Open();
     }
     ClickCalculate();
     QVERIFY(window_->grab().save(path));
