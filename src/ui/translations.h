@@ -6,7 +6,8 @@ namespace quorvel {
 
 // Japanese for what Qt itself shows (standard buttons such as はい(&Y) and
 // いいえ(&N), the text boxes' context menu), whatever the system's locale:
-// the window is all Japanese. Qt's own translation is built into the program.
+// the window is all Japanese. The few texts are the program's own, so it
+// needs no translation files at run time, on Windows neither.
 void InstallJapanese(QCoreApplication& app);
 
 }  // namespace quorvel

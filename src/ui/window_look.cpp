@@ -23,7 +23,7 @@ QFont WindowFont() {
     // The window is drawn for a monospaced gothic: Windows' own first, then
     // the monospaced ones of Windows' optional Japanese fonts and of Linux
     // distributions; the proportional ones last, for which the window grows.
-    const QStringList preferred = {
+    QStringList preferred = {
         QString::fromUtf8("ＭＳ ゴシック"),   QStringLiteral("MS Gothic"),
         QString::fromUtf8("BIZ UDゴシック"),  QStringLiteral("BIZ UDGothic"),
         QStringLiteral("IPAGothic"),          QString::fromUtf8("IPAゴシック"),

@@ -36,12 +36,23 @@ foreach(field Depends Recommends Version)
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
   set(${field} "${value}")
 endforeach()
-if(NOT Depends MATCHES "libqt6widgets6" OR NOT Recommends MATCHES "fonts-ipafont-gothic"
-   OR NOT Version STREQUAL "1.0.0.1")
+# Depends as dpkg-shlibdeps computes it, plus the platform plugins Qt loads.
+if(NOT Depends MATCHES "libqt6widgets6 \\(>=" OR NOT Depends MATCHES "qt6-qpa-plugins"
+   OR NOT Recommends MATCHES "fonts-ipafont-gothic" OR NOT Version STREQUAL "1.0.0.1")
   message(FATAL_ERROR "package fields: Depends=${Depends} Recommends=${Recommends} Version=${Version}")
 endif()
 execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents)
-if(NOT contents MATCHES "usr/share/applications/${DESKTOP_ID}.desktop")
-  message(FATAL_ERROR "package lacks the desktop entry:\n${contents}")
+foreach(file usr/share/applications/${DESKTOP_ID}.desktop usr/share/man/man1/quorvel.1.gz
+             usr/share/doc/quorvel/copyright usr/share/doc/quorvel/changelog.gz)
+  if(NOT contents MATCHES "${file}")
+    message(FATAL_ERROR "package lacks ${file}:\n${contents}")
+  endif()
+endforeach()
+
+# What Debian's own checker says of it: no error and no warning.
+execute_process(COMMAND lintian --fail-on error,warning ${debs}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "lintian:\n${out}${err}")
 endif()
 message(STATUS "installed and packaged: ${debs}")

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -97,15 +98,19 @@ class PackagingTest : public QObject {
     const QString metainfo =
         QString::fromUtf8(ReadAll(kGenerated + "/" + kDesktopId + ".metainfo.xml"));
     const QString comment = QString::fromUtf8("土地レベルアップ時の魔力変動計算を行う");
+    // English for every desktop, Japanese where the desktop is in Japanese.
     for (const QString& line :
-         QStringList{"Name=Quorvel", "Comment=" + comment, "Icon=" + kDesktopId,
+         QStringList{"Name=Quorvel", "Comment[ja]=" + comment, "Icon=" + kDesktopId,
                      "StartupWMClass=" + kDesktopId, "Exec=quorvel",
                      QStringLiteral("X-Quorvel-Version=1.0.0.1")}) {
       QVERIFY2(desktop.split('\n').contains(line), qPrintable(line));
     }
+    QVERIFY(desktop.contains(QRegularExpression("\nComment=[ -~]+\n")));
     for (const QString& element :
          QStringList{"<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
-                     "<summary>" + comment + "</summary>", "<release version=\"1.0.0.1\"",
+                     "<summary xml:lang=\"ja\">" + comment + "</summary>",
+                     "<project_license>GPL-3.0-or-later</project_license>",
+                     "<release version=\"1.0.0.1\"",
                      "<icon type=\"stock\">" + kDesktopId + "</icon>",
                      "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
       QVERIFY2(metainfo.contains(element), qPrintable(element));

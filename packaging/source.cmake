@@ -1,0 +1,8 @@
+# The source archive: cpack --config CPackSourceConfig.cmake gives
+# quorvel-<version>.tar.xz, the repository's files without its history,
+# build directories, caches or editor files.
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME "quorvel-${PROJECT_VERSION}")
+set(CPACK_SOURCE_IGNORE_FILES
+    "/\\\\.git/" "/\\\\.git$" "/build[^/]*/" "/out/" "/\\\\.cache/"
+    "/compile_commands\\\\.json$" "\\\\.swp$" "~$")
