@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "calc_result.h"
 #include "keisan_request.h"
 #include "message_box.h"
 #include "no_ime_line_edit.h"
@@ -101,6 +102,24 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text, Twips l
 void FillList(QComboBox* list, const QStringList& items, int selected) {
   list->addItems(items);
   list->setCurrentIndex(selected);
+}
+
+// The widest texts a result box may have to show, as the calculation writes
+// them: the largest rise and fall that three-digit boxes allow, at the
+// longest chain ("+328671G", "-346653G", ...).
+QStringList WidestResults() {
+  QStringList texts;
+  for (const auto& [before, after] : {std::pair{"  1", "  5"}, std::pair{"  5", "  1"}}) {
+    const KeisanInput input{before, after, " 5～", "999", LandChoice::LandEtc, "999"};
+    if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
+      for (const std::string* text : {&result->lblShojiVal, &result->lblLandGainVal,
+                                      &result->lblGofukatiVal, &result->lblGofuGainVal,
+                                      &result->lblGoukeiVal}) {
+        texts << QString::fromStdString(*text);
+      }
+    }
+  }
+  return texts;
 }
 
 // The caption a result is read with, before its value.
@@ -207,9 +226,7 @@ void frmGofu::BuildControls() {
   lblGofuGainVal_ = Boxed(c, "lblGofuGainVal", right, 3960, 3690, 855, 255);
   Caption(c, "lblGoukei", "総魔力変動", 300, 4230, 900, 180);
   lblGoukeiVal_ = Boxed(c, "lblGoukeiVal", right, 1440, 4200, 855, 255);
-  // The widest texts the calculation can give: 3-digit inputs at a chain of 5.
-  const QStringList widest = {QStringLiteral("+328671G"), QStringLiteral("+346653G"),
-                              QStringLiteral("-14985G"), QStringLiteral("-32967G")};
+  const QStringList widest = WidestResults();
   for (QLabel* result :
        {lblShojiVal_, lblLandGainVal_, lblGofukatiVal_, lblGofuGainVal_, lblGoukeiVal_}) {
     SetWidestTexts(result, widest);
