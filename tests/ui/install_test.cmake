@@ -50,7 +50,10 @@ foreach(file usr/share/applications/${DESKTOP_ID}.desktop usr/share/man/man1/quo
 endforeach()
 
 # What Debian's own checker says of it: no error and no warning.
-execute_process(COMMAND lintian --fail-on error,warning ${debs}
+# Its scratch files go to our work folder, not the system's /tmp.
+file(MAKE_DIRECTORY ${WORK_DIR}/tmp)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${WORK_DIR}/tmp
+                        lintian --fail-on error,warning ${debs}
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "lintian:\n${out}${err}")
