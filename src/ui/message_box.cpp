@@ -7,6 +7,17 @@
 namespace quorvel {
 namespace {
 
+// The width a title bar needs for `title` besides its icon and buttons.
+int TitleBarWidth(const QString& title, const QFont& font) {
+  // Window managers draw titles in a font of their own, often larger and
+  // bold: allow a quarter more than ours, and room for the icon and three
+  // buttons beside it.
+  QFont titleFont = font;
+  titleFont.setBold(true);
+  const QFontMetrics metrics(titleFont);
+  return metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height();
+}
+
 void FitTitle(QMessageBox& box) {
   // QMessageBox sizes itself to its layout's minimum width when shown; a
   // spacer as wide as the title bar needs raises that minimum.
@@ -20,16 +31,6 @@ void FitTitle(QMessageBox& box) {
 }
 
 }  // namespace
-
-int TitleBarWidth(const QString& title, const QFont& font) {
-  // Window managers draw titles in a font of their own, often larger and
-  // bold: allow a quarter more than ours, and room for the icon and three
-  // buttons beside it.
-  QFont titleFont = font;
-  titleFont.setBold(true);
-  const QFontMetrics metrics(titleFont);
-  return metrics.horizontalAdvance(title) * 5 / 4 + 8 * metrics.height();
-}
 
 void ShowWarning(QWidget* owner, const QString& message, const QString& title) {
   QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, owner);

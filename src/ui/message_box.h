@@ -10,7 +10,4 @@ namespace quorvel {
 void ShowWarning(QWidget* owner, const QString& message, const QString& title);
 bool AskYesNo(QWidget* owner, const QString& message, const QString& title);
 
-// The width a title bar needs for `title` besides its icon and buttons.
-int TitleBarWidth(const QString& title, const QFont& font);
-
 }  // namespace quorvel

@@ -13,12 +13,13 @@ class PickList : public QComboBox {
  public:
   using QComboBox::QComboBox;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
   // The first item whose text, without leading blanks, starts with `typed`
   // (full-width digits count as their ASCII forms); -1 when there is none.
   [[nodiscard]] int ItemForTyped(const QString& typed) const;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quorvel
