@@ -86,15 +86,22 @@ const Failure* FindFailure(const KeisanInput& input) {
 
 }  // namespace
 
-bool CheckInput(const KeisanInput& input, CheckMessage& check, MainView& view) {
-  check = {};
+std::optional<Rejection> FindRejection(const KeisanInput& input) {
   const Failure* failure = FindFailure(input);
   if (failure == nullptr) {
+    return std::nullopt;
+  }
+  return Rejection{{failure->message, failure->title}, failure->focus};
+}
+
+bool CheckInput(const KeisanInput& input, CheckMessage& check, MainView& view) {
+  check = {};
+  const std::optional<Rejection> rejection = FindRejection(input);
+  if (!rejection) {
     return false;
   }
-  check.message = failure->message;
-  check.title = failure->title;
-  view.SetFocus(failure->focus);
+  check = rejection->check;
+  view.SetFocus(rejection->focus);
   return true;
 }
 

@@ -8,14 +8,13 @@
 
 namespace quorvel {
 
-bool CheckLevelDown(const KeisanInput& input, CheckMessage& check) {
-  check = {};
+std::optional<CheckMessage> LevelDownQuestion(const KeisanInput& input) {
   const std::string before = Trim(input.cboLevelBefore);
   const std::string after = Trim(input.cboLevelAfter);
   const std::optional<std::int16_t> beforeLevel = ToInt16(before);
   const std::optional<std::int16_t> afterLevel = ToInt16(after);
   if (!beforeLevel || !afterLevel) {
-    return false;
+    return std::nullopt;
   }
   const int drop = *beforeLevel - *afterLevel;
 
@@ -32,11 +31,14 @@ bool CheckLevelDown(const KeisanInput& input, CheckMessage& check) {
     title = "有り得ますか？";
   }
   if (title == nullptr) {
-    return false;
+    return std::nullopt;
   }
-  check.message = "土地レベルが下がります。続けますか？";
-  check.title = title;
-  return true;
+  return CheckMessage{"土地レベルが下がります。続けますか？", title};
+}
+
+bool CheckLevelDown(const KeisanInput& input, CheckMessage& check) {
+  check = LevelDownQuestion(input).value_or(CheckMessage{});
+  return !check.message.empty();
 }
 
 }  // namespace quorvel

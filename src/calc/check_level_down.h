@@ -1,8 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include "keisan_records.h"
 
 namespace quorvel {
+
+// The question and its title when the level falls, or nothing when it does
+// not. Pure; never moves the focus.
+std::optional<CheckMessage> LevelDownQuestion(const KeisanInput& input);
 
 // Asks for confirmation when the level falls. Empties `check` first; returns
 // true with the question and its title when the user must confirm. Never

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -28,6 +30,19 @@ struct CheckMessage {
 // The control that gets the keyboard focus after a failed check.
 enum class FocusTarget { txtLandEtc, cboLevelBefore, txtGofu };
 
+// The name of the control, which is also the field's id on the web page.
+constexpr std::string_view FocusName(FocusTarget target) {
+  switch (target) {
+    case FocusTarget::txtLandEtc:
+      return "txtLandEtc";
+    case FocusTarget::cboLevelBefore:
+      return "cboLevelBefore";
+    case FocusTarget::txtGofu:
+      return "txtGofu";
+  }
+  return {};
+}
+
 // The five result texts, each bound for the label of the same name. A text
 // may be empty, and then the label is emptied.
 struct KeisanResult {
@@ -39,5 +54,11 @@ struct KeisanResult {
 
   friend bool operator==(const KeisanResult&, const KeisanResult&) = default;
 };
+
+// The five results in the window's reading order, for front ends that list
+// them rather than name them.
+inline constexpr std::array<std::string KeisanResult::*, 5> kResultTexts{
+    &KeisanResult::lblShojiVal, &KeisanResult::lblLandGainVal, &KeisanResult::lblGofukatiVal,
+    &KeisanResult::lblGofuGainVal, &KeisanResult::lblGoukeiVal};
 
 }  // namespace quorvel

@@ -7,18 +7,6 @@
 
 namespace quorvel::testing {
 
-inline const char* FocusName(FocusTarget target) {
-  switch (target) {
-    case FocusTarget::txtLandEtc:
-      return "txtLandEtc";
-    case FocusTarget::cboLevelBefore:
-      return "cboLevelBefore";
-    case FocusTarget::txtGofu:
-      return "txtGofu";
-  }
-  return "?";
-}
-
 // Records every call, in order, as one line of text, so a test can compare
 // the whole conversation between the logic and the window at once.
 class FakeMainView : public MainView {
@@ -36,7 +24,7 @@ class FakeMainView : public MainView {
                     "|" + r.lblGofuGainVal + "|" + r.lblGoukeiVal);
   }
   void SetFocus(FocusTarget target) override {
-    calls.push_back(std::string("SetFocus ") + FocusName(target));
+    calls.push_back("SetFocus " + std::string(FocusName(target)));
   }
   void Warn(const std::string& message, const std::string& title) override {
     calls.push_back("Warn " + message + "|" + title);
