@@ -1,0 +1,31 @@
+// What the specs share: opening the page once its core has loaded, and
+// filling the window's controls as a user does.
+import { readFileSync } from 'node:fs';
+
+export async function openPage(page) {
+  await page.goto('./');
+  await page.waitForSelector('html[data-ready]');
+}
+
+// The rows of page_requests.tsv, each with the native core's answers.
+export function pageRequests() {
+  const answers = readFileSync(process.env.QUORVEL_PAGE_ANSWERS, 'utf8').trimEnd().split('\n');
+  return readFileSync(new URL('page_requests.tsv', import.meta.url), 'utf8').trimEnd().split('\n')
+    .map((line, i) => {
+      const [before, after, chain, gofu, land, landEtc, reply, name] = line.split('\t');
+      const [check, question, compute] = JSON.parse(answers[i]).map((text) => (text ? text.split('\n') : null));
+      return { before, after, chain, gofu, land, landEtc, reply, name, check, question, compute };
+    });
+}
+
+export async function enter(page, row) {
+  await page.locator(`#opt${row.land}`).check();
+  await page.locator('#txtLandEtc').fill(row.landEtc);
+  await page.locator('#cboLevelBefore').selectOption(row.before);
+  await page.locator('#cboLevelAfter').selectOption(row.after);
+  await page.locator('#cboRensa').selectOption(row.chain);
+  await page.locator('#txtGofu').fill(row.gofu);
+}
+
+// The five results in reading order, as the page shows them.
+export const resultTexts = (page) => page.locator('#frmGofu output').allTextContents();

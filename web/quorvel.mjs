@@ -1,0 +1,139 @@
+// The page's side of the window: reads the controls, drives the core's
+// request step by step, and shows its boxes and results. The rules are all
+// in the core.
+import { loadCore } from './keisan.mjs';
+
+const byId = (id) => document.getElementById(id);
+const form = byId('frmGofu');
+const results = [...form.querySelectorAll('output')];
+const core = await loadCore(new URL('quorvel_core.wasm', import.meta.url));
+
+function readInput() {
+  return {
+    cboLevelBefore: byId('cboLevelBefore').value,
+    cboLevelAfter: byId('cboLevelAfter').value,
+    cboRensa: byId('cboRensa').value,
+    txtGofu: byId('txtGofu').value,
+    landChoice: form.elements.landChoice.value,
+    txtLandEtc: byId('txtLandEtc').value,
+  };
+}
+
+function setFocus(id) {
+  const control = byId(id);
+  control.focus();
+  if (control.select) {
+    control.select();
+  }
+}
+
+// A modal box; resolves with the value of the button pressed, or '' for Esc.
+function showBox(dialog, message, title) {
+  dialog.querySelector('.dialog-title').textContent = title;
+  dialog.querySelector('[id$="Message"]').textContent = message;
+  dialog.returnValue = '';
+  dialog.showModal();
+  return new Promise((resolve) => {
+    dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+  });
+}
+
+// Y and N answer the question, as the desktop's mnemonics do.
+byId('dlgAsk').addEventListener('keydown', (event) => {
+  const answer = { y: 'yes', n: 'no' }[event.key.toLowerCase()];
+  if (answer && !event.ctrlKey && !event.altKey && !event.metaKey) {
+    event.preventDefault();
+    byId('dlgAsk').close(answer);
+  }
+});
+
+// Screen readers hear the new results once, caption and value together. The
+// region is emptied first so that the same results twice are read twice.
+function announce(texts) {
+  const region = byId('announcement');
+  region.textContent = '';
+  const spoken = results.map((output, i) => `${output.labels[0].textContent} ${texts[i]}`.trim());
+  requestAnimationFrame(() => {
+    region.textContent = spoken.join('、');
+  });
+}
+
+function setResult(texts) {
+  results.forEach((output, i) => {
+    output.value = texts[i];
+  });
+  announce(texts);
+}
+
+async function cmdKeisan_Click() {
+  const input = readInput();
+  const rejection = core.check(input);
+  if (rejection) {
+    await showBox(byId('dlgWarn'), rejection.message, rejection.title);
+    // A closed dialog gives the focus back to 計算; the field at fault takes it.
+    setFocus(rejection.focus);
+    return;
+  }
+  const question = core.question(input);
+  if (question && (await showBox(byId('dlgAsk'), question.message, question.title)) !== 'yes') {
+    setFocus('cboLevelBefore');
+    return;
+  }
+  const texts = core.compute(input);
+  if (texts) {
+    setResult(texts);
+  }
+}
+
+// A page may close only a window that a script opened (or an installed app's
+// own window); in a tab, 終了 starts the page over instead, as a new start of
+// the program would be: nothing is kept.
+function cmdEnd_Click() {
+  window.close();
+  form.reset();
+  results.forEach((output) => {
+    output.value = '';
+  });
+  byId('announcement').textContent = '';
+  byId('optLand80').focus();
+}
+
+// Texts drawn in a font wider than the design's shrink until the widest
+// result and every caption fit their boxes; nothing is cut.
+function fitFont() {
+  const widest = [
+    core.compute({ ...readInput(), cboLevelBefore: '  1', cboLevelAfter: '  5', cboRensa: ' 5～',
+      txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
+    core.compute({ ...readInput(), cboLevelBefore: '  5', cboLevelAfter: '  1', cboRensa: ' 5～',
+      txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
+  ];
+  const shown = results.map((output) => output.value);
+  form.style.setProperty('--fit', '1');
+  let fit = 1;
+  for (const texts of widest) {
+    results.forEach((output, i) => {
+      output.value = texts[i];
+    });
+    for (const box of [...results, ...form.querySelectorAll('.heading, #lblVersion')]) {
+      if (box.scrollWidth > box.clientWidth) {
+        fit = Math.min(fit, box.clientWidth / box.scrollWidth);
+      }
+    }
+  }
+  results.forEach((output, i) => {
+    output.value = shown[i];
+  });
+  form.style.setProperty('--fit', String(Math.floor(fit * 100) / 100));
+}
+
+byId('cmdKeisan').addEventListener('click', cmdKeisan_Click);
+byId('cmdEnd').addEventListener('click', cmdEnd_Click);
+// Enter in a field starts nothing, as in the window.
+form.addEventListener('submit', (event) => event.preventDefault());
+document.fonts.ready.then(fitFont);
+window.addEventListener('resize', fitFont);
+document.documentElement.dataset.ready = 'true';
+
+if ('serviceWorker' in navigator) {
+  navigator.serviceWorker.register('sw.js');
+}

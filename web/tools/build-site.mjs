@@ -1,0 +1,52 @@
+// Assembles the web site from the page's sources, the WebAssembly core and
+// the program's icon:
+//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS
+// The version bar's text comes from the native core (the rule lives there
+// only), and the service worker's cache is named after the hash of every
+// file, so a new publication replaces it.
+import { createHash } from 'node:crypto';
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { readXpm, writePng } from './icon.mjs';
+
+const [sourceDir, outDir, coreWasm, iconXpm, keisanAnswers] = process.argv.slice(2);
+if (!keisanAnswers) {
+  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS');
+  process.exit(2);
+}
+
+rmSync(outDir, { recursive: true, force: true });
+mkdirSync(outDir, { recursive: true });
+
+const versionText = execFileSync(keisanAnswers, ['--version-text'], { encoding: 'utf8' }).trim();
+const page = readFileSync(join(sourceDir, 'index.html'), 'utf8');
+if (!page.includes('@VERSION_TEXT@')) {
+  throw new Error('index.html has no @VERSION_TEXT@ for the version bar');
+}
+writeFileSync(join(outDir, 'index.html'), page.replace('@VERSION_TEXT@', versionText));
+
+for (const name of readdirSync(sourceDir)) {
+  if (/\.(css|mjs|webmanifest)$/.test(name)) {
+    copyFileSync(join(sourceDir, name), join(outDir, name));
+  }
+}
+copyFileSync(coreWasm, join(outDir, 'quorvel_core.wasm'));
+
+// The pixel art scaled by whole factors, nearest neighbour; the maskable one
+// keeps the picture inside the circle that every mask leaves visible.
+const icon = readXpm(readFileSync(iconXpm, 'utf8'));
+writePng(join(outDir, 'icon-32.png'), icon, { scale: 1 });
+writePng(join(outDir, 'icon-192.png'), icon, { scale: 6 });
+writePng(join(outDir, 'icon-512.png'), icon, { scale: 16 });
+writePng(join(outDir, 'icon-maskable-512.png'), icon, { scale: 9, size: 512, background: '#F0F0F0' });
+
+const files = readdirSync(outDir).sort();
+const hash = createHash('sha256');
+for (const name of files) {
+  hash.update(name).update(readFileSync(join(outDir, name)));
+}
+const worker = readFileSync(join(sourceDir, 'sw.js'), 'utf8')
+  .replace('@CACHE@', `quorvel-${hash.digest('hex').slice(0, 16)}`)
+  .replace('@FILES@', JSON.stringify(['./', ...files.filter((name) => name !== 'index.html')]));
+writeFileSync(join(outDir, 'sw.js'), worker);
