@@ -1,0 +1,20 @@
+// The page after 計算 with the start-up choices, on a phone and in a
+// desktop browser, for the README.
+//   node bench/web-screenshot.mjs URL OUT_DIR
+import { chromium } from '../tests/web/node_modules/playwright/index.mjs';
+
+const [url, outDir] = process.argv.slice(2);
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+const views = [
+  { file: 'web-phone.png', viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { file: 'web-desktop.png', viewport: { width: 1024, height: 768 }, deviceScaleFactor: 1 },
+];
+for (const { file, ...options } of views) {
+  const page = await browser.newPage(options);
+  await page.goto(url);
+  await page.waitForSelector('html[data-ready]');
+  await page.locator('#cmdKeisan').click();
+  await page.screenshot({ path: `${outDir}/${file}` });
+  await page.close();
+}
+await browser.close();

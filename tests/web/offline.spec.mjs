@@ -1,0 +1,38 @@
+// Installable, and working offline: after the first visit the service worker
+// serves every file, so with the network cut a reload shows the page and
+// 計算 still works.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium, expect, test } from '@playwright/test';
+import { openPage, resultTexts } from './page.mjs';
+
+// A profile of its own: Chromium does not offer to install from a private
+// window, which is what a plain test context is.
+test('installable without errors', async ({ baseURL, launchOptions }) => {
+  const profile = mkdtempSync(join(tmpdir(), 'quorvel-profile-'));
+  const context = await chromium.launchPersistentContext(profile, { ...launchOptions, baseURL });
+  try {
+    const page = await context.newPage();
+    await openPage(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const cdp = await context.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    expect(installabilityErrors).toEqual([]);
+  } finally {
+    await context.close();
+    rmSync(profile, { recursive: true, force: true });
+  }
+});
+
+test('a reload without network still calculates', async ({ page, context }) => {
+  await openPage(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await expect.poll(() => page.evaluate(() => Boolean(navigator.serviceWorker.controller))).toBe(true);
+
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+  await page.locator('#cmdKeisan').click();
+  expect(await resultTexts(page)).toEqual(['-560G', '+1008G', '+10', '+500G', '+948G']);
+});
