@@ -4,5 +4,5 @@
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME "quorvel-${PROJECT_VERSION}")
 set(CPACK_SOURCE_IGNORE_FILES
-    "/\\\\.git/" "/\\\\.git$" "/build[^/]*/" "/out/" "/\\\\.cache/"
+    "/\\\\.git/" "/\\\\.git$" "/build[^/]*/" "/out/" "/\\\\.cache/" "/node_modules/"
     "/compile_commands\\\\.json$" "\\\\.swp$" "~$")

@@ -6,8 +6,9 @@
 //                                  texts separated by tabs), one JSON array
 //                                  of the three steps' answers per line out
 //   keisan_answers --version-text  the version bar's text
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,10 @@ std::string Json(std::string_view text) {
       out += '\\';
       out += c;
     } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      out += escaped;
+      constexpr std::string_view kHex = "0123456789abcdef";
+      out += "\\u00";
+      out += kHex[byte >> 4U];
+      out += kHex[byte & 0xfU];
     } else {
       out += c;
     }
@@ -37,7 +39,8 @@ std::string Json(std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string_view(argv[1]) == "--version-text") {
+  const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+  if (args.size() == 2 && std::string_view(args[1]) == "--version-text") {
     std::cout << quorvel::VersionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR,
                                       QUORVEL_VERSION_REVISION)
               << '\n';
@@ -46,10 +49,8 @@ int main(int argc, char** argv) {
   std::string line;
   while (std::getline(std::cin, line)) {
     // Tabs become the NULs that end each text in the request buffer.
-    char* buffer = quorvel_request_buffer(line.size() + 1);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      buffer[i] = line[i] == '\t' ? '\0' : line[i];
-    }
+    std::replace(line.begin(), line.end(), '\t', '\0');
+    std::copy(line.begin(), line.end(), quorvel_request_buffer(line.size() + 1));
     std::cout << '[' << Json(quorvel_check()) << ',' << Json(quorvel_question()) << ','
               << Json(quorvel_compute()) << "]\n";
   }

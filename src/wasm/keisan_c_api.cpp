@@ -1,7 +1,7 @@
 #include "keisan_c_api.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -18,8 +18,15 @@ using quorvel::LandChoice;
 
 // One request in, one answer out; the caller copies each answer before the
 // next call, so a single buffer of each is enough.
-std::string requestBuffer;
-std::string answer;
+std::string& RequestBuffer() {
+  static std::string buffer;
+  return buffer;
+}
+
+std::string& AnswerBuffer() {
+  static std::string buffer;
+  return buffer;
+}
 
 std::optional<LandChoice> ReadLandChoice(std::string_view name) {
   if (name == "Land80") {
@@ -37,12 +44,11 @@ std::optional<LandChoice> ReadLandChoice(std::string_view name) {
 // Reads the six texts laid end to end. An unknown land choice counts as 80 G,
 // the option that is on at start, rather than reading past the buffer.
 KeisanInput ReadRequest() {
-  const char* next = requestBuffer.data();
-  const char* const end = next + requestBuffer.size();
-  auto take = [&]() {
-    const std::size_t length = strnlen(next, static_cast<std::size_t>(end - next));
-    std::string text(next, length);
-    next += next + length < end ? length + 1 : length;
+  std::string_view rest = RequestBuffer();
+  auto take = [&rest]() {
+    const std::size_t length = std::min(rest.find('\0'), rest.size());
+    std::string text(rest.substr(0, length));
+    rest.remove_prefix(std::min(length + 1, rest.size()));
     return text;
   };
   KeisanInput input;
@@ -57,6 +63,7 @@ KeisanInput ReadRequest() {
 
 template <typename Lines>
 const char* Answer(const Lines& lines) {
+  std::string& answer = AnswerBuffer();
   answer.clear();
   bool first = true;
   for (const std::string_view line : lines) {
@@ -76,8 +83,8 @@ const char* Answer(std::initializer_list<std::string_view> lines) {
 }  // namespace
 
 char* quorvel_request_buffer(unsigned long size) {
-  requestBuffer.assign(size, '\0');
-  return requestBuffer.data();
+  RequestBuffer().assign(size, '\0');
+  return RequestBuffer().data();
 }
 
 const char* quorvel_check(void) {
