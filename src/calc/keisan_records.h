@@ -32,15 +32,8 @@ enum class FocusTarget { txtLandEtc, cboLevelBefore, txtGofu };
 
 // The name of the control, which is also the field's id on the web page.
 constexpr std::string_view FocusName(FocusTarget target) {
-  switch (target) {
-    case FocusTarget::txtLandEtc:
-      return "txtLandEtc";
-    case FocusTarget::cboLevelBefore:
-      return "cboLevelBefore";
-    case FocusTarget::txtGofu:
-      return "txtGofu";
-  }
-  return {};
+  constexpr std::array<std::string_view, 3> kNames{"txtLandEtc", "cboLevelBefore", "txtGofu"};
+  return kNames.at(static_cast<std::size_t>(target));
 }
 
 // The five result texts, each bound for the label of the same name. A text
