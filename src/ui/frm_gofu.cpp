@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "accessible.h"
 #include "calc_result.h"
 #include "keisan_request.h"
 #include "message_box.h"
@@ -82,8 +83,8 @@ QLineEdit* TextBox(QWidget* parent, const char* name, Twips left, Twips top, Twi
   return box;
 }
 
-QComboBox* List(QWidget* parent, const char* name, Twips left, Twips top, Twips width,
-                Twips height) {
+PickList* List(QWidget* parent, const char* name, Twips left, Twips top, Twips width,
+               Twips height) {
   auto* list = Place(new PickList(parent), name, left, top, width, height);
   list->setEditable(false);
   return list;
@@ -112,9 +113,9 @@ QStringList WidestResults() {
   for (const auto& [before, after] : {std::pair{"  1", "  5"}, std::pair{"  5", "  1"}}) {
     const KeisanInput input{before, after, " 5～", "999", LandChoice::LandEtc, "999"};
     if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
-      for (const std::string* text : {&result->lblShojiVal, &result->lblLandGainVal,
-                                      &result->lblGofukatiVal, &result->lblGofuGainVal,
-                                      &result->lblGoukeiVal}) {
+      for (const std::string* text :
+           {&result->lblShojiVal, &result->lblLandGainVal, &result->lblGofukatiVal,
+            &result->lblGofuGainVal, &result->lblGoukeiVal}) {
         texts << QString::fromStdString(*text);
       }
     }
@@ -122,7 +123,7 @@ QStringList WidestResults() {
   return texts;
 }
 
-// The caption a result is read with, before its value.
+// The caption a result is announced with, before its value.
 constexpr const char* kCaption = "quorvelCaption";
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -138,6 +139,7 @@ frmGofu::frmGofu(QWidget* parent)
   setWindowTitle(QStringLiteral("Quorvel"));
   setWindowIcon(WindowIcon());
   setFont(WindowFont());
+  InstallAccessibility();
   BuildControls();
   SetTabOrder();
   SetAccessibleNames();
@@ -183,8 +185,7 @@ void frmGofu::BuildControls() {
       Place(new QRadioButton(QString::fromUtf8("その他→"), f), "optLandEtc", 120, 735, 1095, 255);
   optLand80_->setChecked(true);
   txtLandEtc_ = TextBox(f, "txtLandEtc", 1200, 720, 495, 270);
-  QLabel* lblG = Caption(f, "lblG", "G", 1800, 765, 90, 180);
-  lblG->setBuddy(txtLandEtc_);
+  Caption(f, "lblG", "G", 1800, 765, 90, 180);
 
   // Each list is labelled by the captions on both its sides, so that a screen
   // reader tells "レベル … から" from "レベル … にアップ".
@@ -215,17 +216,25 @@ void frmGofu::BuildControls() {
 
   Heading(c, "lblKekka", "レベルアップの結果", kLightGreen, 120, 2880, 4680, 180);
   const Qt::Alignment right = Qt::AlignRight;
-  Caption(c, "lblShoji", "所持魔力変動", 120, 3270, 1080, 180);
-  lblShojiVal_ = Boxed(c, "lblShojiVal", right, 1440, 3240, 855, 255);
-  Caption(c, "lblLandGain", "土地価値変動", 2745, 3270, 1080, 180);
-  lblLandGainVal_ = Boxed(c, "lblLandGainVal", right, 3960, 3240, 855, 255);
-  Caption(c, "lblGofukati", "護符価値変動", 120, 3720, 1080, 180);
-  lblGofukatiVal_ = Boxed(c, "lblGofukatiVal", right, 1440, 3690, 855, 255);
+  // A result is read as its value, labelled by its caption.
+  auto resultBox = [c, right](const char* captionName, const char* caption, Twips captionLeft,
+                              Twips captionTop, Twips captionWidth, const char* name, Twips left,
+                              Twips top) {
+    QLabel* label = Caption(c, captionName, caption, captionLeft, captionTop, captionWidth, 180);
+    QLabel* value = Boxed(c, name, right, left, top, 855, 255);
+    label->setBuddy(value);
+    value->setProperty(kCaption, label->text());
+    return value;
+  };
+  lblShojiVal_ = resultBox("lblShoji", "所持魔力変動", 120, 3270, 1080, "lblShojiVal", 1440, 3240);
+  lblLandGainVal_ =
+      resultBox("lblLandGain", "土地価値変動", 2745, 3270, 1080, "lblLandGainVal", 3960, 3240);
+  lblGofukatiVal_ =
+      resultBox("lblGofukati", "護符価値変動", 120, 3720, 1080, "lblGofukatiVal", 1440, 3690);
   SetTextColour(lblGofukatiVal_, Qt::black);
-  Caption(c, "lblGofuGain", "護符魔力変動", 2745, 3720, 1080, 180);
-  lblGofuGainVal_ = Boxed(c, "lblGofuGainVal", right, 3960, 3690, 855, 255);
-  Caption(c, "lblGoukei", "総魔力変動", 300, 4230, 900, 180);
-  lblGoukeiVal_ = Boxed(c, "lblGoukeiVal", right, 1440, 4200, 855, 255);
+  lblGofuGainVal_ =
+      resultBox("lblGofuGain", "護符魔力変動", 2745, 3720, 1080, "lblGofuGainVal", 3960, 3690);
+  lblGoukeiVal_ = resultBox("lblGoukei", "総魔力変動", 300, 4230, 900, "lblGoukeiVal", 1440, 4200);
   const QStringList widest = WidestResults();
   for (QLabel* result :
        {lblShojiVal_, lblLandGainVal_, lblGofukatiVal_, lblGofuGainVal_, lblGoukeiVal_}) {
@@ -262,21 +271,13 @@ void frmGofu::SetTabOrder() {
 
 void frmGofu::SetAccessibleNames() {
   // Named after the captions beside them, so a screen reader says which field
-  // it is. On Linux a list is spoken by its value and its labels instead.
+  // it is; a list's name carries its value too.
   txtLandEtc_->setAccessibleName(QString::fromUtf8("基本価値 その他 G"));
-  cboLevelBefore_->setAccessibleName(QString::fromUtf8("レベル から"));
-  cboLevelAfter_->setAccessibleName(QString::fromUtf8("レベル にアップ"));
-  cboRensa_->setAccessibleName(QString::fromUtf8("上記の土地を含めて 連鎖"));
+  cboLevelBefore_->SetCaptions(QString::fromUtf8("レベル"), QString::fromUtf8("から"));
+  cboLevelAfter_->SetCaptions(QString::fromUtf8("レベル"), QString::fromUtf8("にアップ"));
+  cboRensa_->SetCaptions(QString::fromUtf8("上記の土地を含めて"), QString::fromUtf8("連鎖"));
   txtGofu_->setAccessibleName(QString::fromUtf8("護符枚数"));
-  const std::pair<QLabel*, const char*> results[] = {{lblShojiVal_, "所持魔力変動"},
-                                                     {lblLandGainVal_, "土地価値変動"},
-                                                     {lblGofukatiVal_, "護符価値変動"},
-                                                     {lblGofuGainVal_, "護符魔力変動"},
-                                                     {lblGoukeiVal_, "総魔力変動"}};
-  for (const auto& [label, caption] : results) {
-    label->setProperty(kCaption, QString::fromUtf8(caption));
-    label->setAccessibleName(QString::fromUtf8(caption));
-  }
+  announcer_ = new Announcer(centralWidget());
 }
 
 void frmGofu::Form_Load() {
@@ -314,13 +315,14 @@ void frmGofu::SetResult(const KeisanResult& result) {
       {lblGofukatiVal_, &result.lblGofukatiVal},
       {lblGofuGainVal_, &result.lblGofuGainVal},
       {lblGoukeiVal_, &result.lblGoukeiVal}};
+  QStringList spoken;
   for (const auto& [label, text] : labels) {
     label->setText(Text(*text));
-    // Read as its caption and value ("所持魔力変動 -560G"); changing the
-    // name tells a screen reader that the result changed.
-    const QString caption = label->property(kCaption).toString();
-    label->setAccessibleName(text->empty() ? caption : caption + u' ' + label->text());
+    spoken << (label->property(kCaption).toString() + u' ' + label->text()).trimmed();
   }
+  // Screen readers hear the new results at once, each caption with its value
+  // ("所持魔力変動 -560G、土地価値変動 +1008G、…"), without a move of the focus.
+  announcer_->Announce(spoken.join(QString::fromUtf8("、")));
 }
 
 void frmGofu::SetFocus(FocusTarget target) {

@@ -4,13 +4,15 @@
 
 #include "main_view.h"
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace quorvel {
+
+class Announcer;
+class PickList;
 
 // The one window: it shows what the user picks and types, hands it to the
 // calculation through MainView, and shows what comes back. It decides nothing.
@@ -42,9 +44,9 @@ class frmGofu : public QMainWindow, public MainView {
   QRadioButton* optLand100_ = nullptr;
   QRadioButton* optLandEtc_ = nullptr;
   QLineEdit* txtLandEtc_ = nullptr;
-  QComboBox* cboLevelBefore_ = nullptr;
-  QComboBox* cboLevelAfter_ = nullptr;
-  QComboBox* cboRensa_ = nullptr;
+  PickList* cboLevelBefore_ = nullptr;
+  PickList* cboLevelAfter_ = nullptr;
+  PickList* cboRensa_ = nullptr;
   QLineEdit* txtGofu_ = nullptr;
   QPushButton* cmdKeisan_ = nullptr;
   QPushButton* cmdEnd_ = nullptr;
@@ -54,6 +56,7 @@ class frmGofu : public QMainWindow, public MainView {
   QLabel* lblGofuGainVal_ = nullptr;
   QLabel* lblGoukeiVal_ = nullptr;
   QLabel* lblVersion_ = nullptr;
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace quorvel

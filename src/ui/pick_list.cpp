@@ -4,6 +4,22 @@
 
 namespace quorvel {
 
+PickList::PickList(QWidget* parent) : QComboBox(parent) {
+  connect(this, &QComboBox::currentIndexChanged, this, &PickList::UpdateAccessibleName);
+}
+
+void PickList::SetCaptions(const QString& before, const QString& after) {
+  before_ = before;
+  after_ = after;
+  UpdateAccessibleName();
+}
+
+void PickList::UpdateAccessibleName() {
+  QStringList words{before_, currentText().trimmed(), after_};
+  words.removeAll(QString());
+  setAccessibleName(words.join(u' '));
+}
+
 int PickList::ItemForTyped(const QString& typed) const {
   const QString key = typed.normalized(QString::NormalizationForm_KC).trimmed();
   if (key.isEmpty()) {

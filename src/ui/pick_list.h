@@ -11,12 +11,21 @@ class PickList : public QComboBox {
   Q_OBJECT
 
  public:
-  using QComboBox::QComboBox;
+  explicit PickList(QWidget* parent = nullptr);
+
+  // The captions on both sides of the list. A screen reader reads the list
+  // as them with the value between ("レベル 1 から"), kept current.
+  void SetCaptions(const QString& before, const QString& after);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void UpdateAccessibleName();
+
+  QString before_;
+  QString after_;
+
   // The first item whose text, without leading blanks, starts with `typed`
   // (full-width digits count as their ASCII forms); -1 when there is none.
   [[nodiscard]] int ItemForTyped(const QString& typed) const;

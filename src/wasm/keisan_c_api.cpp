@@ -92,8 +92,8 @@ const char* quorvel_check(void) {
   if (!rejection) {
     return Answer({});
   }
-  return Answer({rejection->check.message, rejection->check.title,
-                 quorvel::FocusName(rejection->focus)});
+  return Answer(
+      {rejection->check.message, rejection->check.title, quorvel::FocusName(rejection->focus)});
 }
 
 const char* quorvel_question(void) {
