@@ -38,7 +38,7 @@ function showBox(dialog, message, title) {
   });
 }
 
-// Y and N answer the question, as the desktop's mnemonics do.
+// Y and N answer the question, as the desktop's mnemonics はい(Y) and いいえ(N) do.
 byId('dlgAsk').addEventListener('keydown', (event) => {
   const answer = { y: 'yes', n: 'no' }[event.key.toLowerCase()];
   if (answer && !event.ctrlKey && !event.altKey && !event.metaKey) {
