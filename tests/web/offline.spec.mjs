@@ -25,7 +25,14 @@ test('installable without errors', async ({ baseURL, launchOptions }) => {
   }
 });
 
-test('a reload without network still calculates', async ({ page, context }) => {
+test('a reload without network still calculates', async ({ page, context, baseURL }) => {
+  // Nothing leaves for another host, on the first visit or later.
+  const elsewhere = [];
+  context.on('request', (request) => {
+    if (!request.url().startsWith(baseURL)) {
+      elsewhere.push(request.url());
+    }
+  });
   await openPage(page);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await expect.poll(() => page.evaluate(() => Boolean(navigator.serviceWorker.controller))).toBe(true);
@@ -35,4 +42,6 @@ test('a reload without network still calculates', async ({ page, context }) => {
   await page.waitForSelector('html[data-ready]');
   await page.locator('#cmdKeisan').click();
   expect(await resultTexts(page)).toEqual(['-560G', '+1008G', '+10', '+500G', '+948G']);
+  expect(elsewhere).toEqual([]);
+  expect(await page.evaluate(() => document.cookie)).toBe('');
 });
