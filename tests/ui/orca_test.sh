@@ -18,6 +18,8 @@ cleanup() {
   kill -9 "${pids[@]}" 2>/dev/null || true
   wait 2>/dev/null || true
   [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp "$home/orca.log" "$QUORVEL_ORCA_LOG"
+  [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp "$home/orca.out" "$QUORVEL_ORCA_LOG.out"
+  [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp -r "$home/cache" "$QUORVEL_ORCA_LOG.cache" 2>/dev/null || true
   rm -rf "$home" "$runtime"
 }
 trap cleanup EXIT
@@ -32,12 +34,14 @@ printf 'AudioOutputMethod "libao"\nDefaultModule espeak-ng\n' \
   >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 gsettings set org.gnome.desktop.interface toolkit-accessibility true
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-log=$home/orca.log
-# Orca writes its debug file in large blocks; opened line-buffered, each
-# utterance is in the log as soon as it is spoken.
-/usr/bin/python3 - "$log" >"$home/orca.out" 2>&1 <<'PY' &
+# One session: the AT-SPI bus, Orca, the window, then the keys and checks.
+session() {
+  local log=$1
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  pids+=($!)
+  # Orca writes its debug file in large blocks; opened line-buffered, each
+  # utterance is in the log as soon as it is spoken.
+  /usr/bin/python3 - "$log" >>"$home/orca.out" 2>&1 <<'PY' &
 import builtins, runpy, sys
 log = sys.argv[1]
 plain_open = builtins.open
@@ -49,16 +53,32 @@ builtins.open = line_buffered
 sys.argv = ["orca", "--replace", "--debug-file", log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 PY
-pids+=($!)
-for _ in $(seq 200); do
-  grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" 2>/dev/null && break
-  sleep 0.1
-done
+  pids+=($!)
+  for _ in $(seq 200); do
+    grep -q "SPEECH OUTPUT: 'Screen reader on." "$log" 2>/dev/null && break
+    sleep 0.1
+  done
+  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+  pids+=($!)
+  for _ in $(seq 200); do
+    grep -q "SPEECH OUTPUT: 'Quorvel frame" "$log" 2>/dev/null && break
+    sleep 0.1
+  done
+  /usr/bin/python3 "$check" "$log"
+}
 
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
-pids+=($!)
-for _ in $(seq 200); do
-  grep -q "SPEECH OUTPUT: 'Quorvel frame" "$log" 2>/dev/null && break
-  sleep 0.1
+# On a busy machine Orca now and then stops handling events altogether
+# (orca_check.py exits 75 when its log stops growing): that session is
+# thrown away and run once more, from a fresh start. Wrong speech fails at
+# once.
+for attempt in 1 2; do
+  status=0
+  session "$home/orca.log" || status=$?
+  [ "$status" -eq 75 ] && [ "$attempt" -eq 1 ] || exit "$status"
+  echo "Orca stopped responding; starting again"
+  kill -9 "${pids[@]}" 2>/dev/null || true
+  pids=()
+  speechd_pid=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
+  [ ! -f "$speechd_pid" ] || kill -9 "$(cat "$speechd_pid")" 2>/dev/null || true
+  sleep 1
 done
-/usr/bin/python3 "$check" "$log"
