@@ -12,7 +12,7 @@ import sys
 import time
 
 LOG = sys.argv[1]
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*[[{]")
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*[\[{]")
 
 RESULTS_UP = "所持魔力変動 -560G、土地価値変動 +1008G、護符価値変動 +10、護符魔力変動 +500G、総魔力変動 +948G"
 RESULTS_DOWN = "所持魔力変動、土地価値変動 -1008G、護符価値変動 -10、護符魔力変動 -500G、総魔力変動 -948G"
