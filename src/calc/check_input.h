@@ -11,7 +11,7 @@ namespace quorvel {
 // that gets the focus.
 struct Rejection {
   CheckMessage check;
-  FocusTarget focus;
+  FocusTarget focus = FocusTarget::txtLandEtc;
 };
 
 // The first bad field of `input`, in the fixed order of the checks, or
