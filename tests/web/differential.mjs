@@ -4,10 +4,9 @@
 //   node differential.mjs QUORVEL_CORE_WASM KEISAN_ANSWERS [RANDOM_COUNT]
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { loadCore } from '../../web/keisan.mjs';
+import { FIELDS, loadCore } from '../../web/keisan.mjs';
 
 const [wasmPath, answersTool, randomCount = '100000'] = process.argv.slice(2);
-const FIELDS = ['cboLevelBefore', 'cboLevelAfter', 'cboRensa', 'txtGofu', 'landChoice', 'txtLandEtc'];
 const LEVELS = ['  1', '  2', '  3', '  4', '  5'];
 const CHAINS = ['  1', '  2', '  3', '  4', ' 5～'];
 const CHOICES = ['Land80', 'Land100', 'LandEtc'];

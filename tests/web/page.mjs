@@ -1,4 +1,4 @@
-// What the specs share: opening the page once its core has loaded, and
+// What the browser tests share: opening the page once its core has loaded, and
 // filling the window's controls as a user does.
 import { readFileSync } from 'node:fs';
 

@@ -1,12 +1,15 @@
 // The page's browser tests, on Debian's Chromium (no browser is downloaded),
 // against the built site served on the loopback address.
+import { tmpdir } from 'node:os';
 import { defineConfig } from '@playwright/test';
 
 const port = Number(process.env.QUORVEL_WEB_PORT ?? 8123);
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.spec.mjs',
+  testMatch: '*.test.mjs',
+  // Traces and screenshots of failures go to the build's temporary folder.
+  outputDir: `${tmpdir()}/results`,
   fullyParallel: true,
   workers: 2,
   reporter: 'list',
