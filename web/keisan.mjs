@@ -2,7 +2,8 @@
 // desktop program, and the few lines of glue that pass it texts. Works in a
 // browser (give a URL) and under Node (give the bytes).
 
-const FIELDS = ['cboLevelBefore', 'cboLevelAfter', 'cboRensa', 'txtGofu', 'landChoice', 'txtLandEtc'];
+// The texts of a request, in the order the core reads them.
+export const FIELDS = ['cboLevelBefore', 'cboLevelAfter', 'cboRensa', 'txtGofu', 'landChoice', 'txtLandEtc'];
 
 export async function loadCore(source) {
   const bytes = source instanceof URL ? await (await fetch(source)).arrayBuffer() : source;

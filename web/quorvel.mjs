@@ -102,9 +102,9 @@ function cmdEnd_Click() {
 // result and every caption fit their boxes; nothing is cut.
 function fitFont() {
   const widest = [
-    core.compute({ ...readInput(), cboLevelBefore: '  1', cboLevelAfter: '  5', cboRensa: ' 5～',
+    core.compute({ cboLevelBefore: '  1', cboLevelAfter: '  5', cboRensa: ' 5～',
       txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
-    core.compute({ ...readInput(), cboLevelBefore: '  5', cboLevelAfter: '  1', cboRensa: ' 5～',
+    core.compute({ cboLevelBefore: '  5', cboLevelAfter: '  1', cboRensa: ' 5～',
       txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
   ];
   const shown = results.map((output) => output.value);

@@ -37,8 +37,9 @@ std::optional<CheckMessage> LevelDownQuestion(const KeisanInput& input) {
 }
 
 bool CheckLevelDown(const KeisanInput& input, CheckMessage& check) {
-  check = LevelDownQuestion(input).value_or(CheckMessage{});
-  return !check.message.empty();
+  const std::optional<CheckMessage> question = LevelDownQuestion(input);
+  check = question.value_or(CheckMessage{});
+  return question.has_value();
 }
 
 }  // namespace quorvel

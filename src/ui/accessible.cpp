@@ -102,9 +102,7 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
 // once open, is Qt's own list view and reads as usual.
 class ListAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
-  explicit ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
-    addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
-  }
+  explicit ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) {

@@ -113,10 +113,8 @@ QStringList WidestResults() {
   for (const auto& [before, after] : {std::pair{"  1", "  5"}, std::pair{"  5", "  1"}}) {
     const KeisanInput input{before, after, " 5～", "999", LandChoice::LandEtc, "999"};
     if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
-      for (const std::string* text :
-           {&result->lblShojiVal, &result->lblLandGainVal, &result->lblGofukatiVal,
-            &result->lblGofuGainVal, &result->lblGoukeiVal}) {
-        texts << QString::fromStdString(*text);
+      for (const auto text : kResultTexts) {
+        texts << QString::fromStdString((*result).*text);
       }
     }
   }
@@ -187,18 +185,16 @@ void frmGofu::BuildControls() {
   txtLandEtc_ = TextBox(f, "txtLandEtc", 1200, 720, 495, 270);
   Caption(f, "lblG", "G", 1800, 765, 90, 180);
 
-  // Each list is labelled by the captions on both its sides, so that a screen
-  // reader tells "レベル … から" from "レベル … にアップ".
+  // Each list is read with the captions on both its sides, so that a screen
+  // reader tells "レベル 1 から" from "レベル 4 にアップ".
   QLabel* lblLevel01 = Caption(c, "lblLevel01", "レベル", 2640, 960, 540, 180);
   cboLevelBefore_ = List(c, "cboLevelBefore", 3240, 900, 735, 300);
   QLabel* lbeLevel02 = Caption(c, "lbeLevel02", "から", 4080, 960, 360, 180);
   QLabel* lblLevel03 = Caption(c, "lblLevel03", "レベル", 2640, 1380, 540, 180);
   cboLevelAfter_ = List(c, "cboLevelAfter", 3240, 1320, 735, 300);
   QLabel* lblLevel04 = Caption(c, "lblLevel04", "にアップ", 4080, 1380, 720, 180);
-  lblLevel01->setBuddy(cboLevelBefore_);
-  lbeLevel02->setBuddy(cboLevelBefore_);
-  lblLevel03->setBuddy(cboLevelAfter_);
-  lblLevel04->setBuddy(cboLevelAfter_);
+  cboLevelBefore_->SetCaptions(lblLevel01, lbeLevel02);
+  cboLevelAfter_->SetCaptions(lblLevel03, lblLevel04);
 
   Heading(c, "lblRensa", "連鎖数", kLightOrange, 120, 2040, 2895, 180);
   QLabel* lblGofu = Heading(c, "lblGofu", "護符枚数", kLightOrange, 3120, 2040, 855, 180);
@@ -207,9 +203,8 @@ void frmGofu::BuildControls() {
   QLabel* lblRensa02 = Caption(c, "lblRensa02", "連鎖", 2640, 2400, 360, 180);
   txtGofu_ = TextBox(c, "txtGofu", 3120, 2355, 495, 270);
   Caption(c, "lblMai", "枚", 3720, 2400, 180, 180);
-  lblRensa01->setBuddy(cboRensa_);
-  lblRensa02->setBuddy(cboRensa_);
-  lblGofu->setBuddy(txtGofu_);
+  cboRensa_->SetCaptions(lblRensa01, lblRensa02);
+  txtGofu_->setAccessibleName(lblGofu->text());
 
   cmdKeisan_ = Button(c, "cmdKeisan", "計算", 4080, 2040, 735, 615);
   cmdEnd_ = Button(c, "cmdEnd", "終了", 3960, 4200, 855, 375);
@@ -270,13 +265,9 @@ void frmGofu::SetTabOrder() {
 }
 
 void frmGofu::SetAccessibleNames() {
-  // Named after the captions beside them, so a screen reader says which field
-  // it is; a list's name carries its value too.
+  // Named after the frame, the option and the unit around it, so a screen
+  // reader says which field it is.
   txtLandEtc_->setAccessibleName(QString::fromUtf8("基本価値 その他 G"));
-  cboLevelBefore_->SetCaptions(QString::fromUtf8("レベル"), QString::fromUtf8("から"));
-  cboLevelAfter_->SetCaptions(QString::fromUtf8("レベル"), QString::fromUtf8("にアップ"));
-  cboRensa_->SetCaptions(QString::fromUtf8("上記の土地を含めて"), QString::fromUtf8("連鎖"));
-  txtGofu_->setAccessibleName(QString::fromUtf8("護符枚数"));
   announcer_ = new Announcer(centralWidget());
 }
 

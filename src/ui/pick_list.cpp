@@ -1,6 +1,7 @@
 #include "pick_list.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace quorvel {
 
@@ -8,9 +9,9 @@ PickList::PickList(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::currentIndexChanged, this, &PickList::UpdateAccessibleName);
 }
 
-void PickList::SetCaptions(const QString& before, const QString& after) {
-  before_ = before;
-  after_ = after;
+void PickList::SetCaptions(const QLabel* before, const QLabel* after) {
+  before_ = before->text();
+  after_ = after->text();
   UpdateAccessibleName();
 }
 

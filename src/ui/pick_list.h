@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class QLabel;
+
 namespace quorvel {
 
 // A pick-only list whose items are numbers behind blanks ("  1" … " 5～").
@@ -15,7 +17,7 @@ class PickList : public QComboBox {
 
   // The captions on both sides of the list. A screen reader reads the list
   // as them with the value between ("レベル 1 から"), kept current.
-  void SetCaptions(const QString& before, const QString& after);
+  void SetCaptions(const QLabel* before, const QLabel* after);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
