@@ -30,4 +30,20 @@ QColor ReadableOn(const QColor& background) {
   return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
 
+QColor Toward(const QColor& from, const QColor& to, const QColor& against, double ratio) {
+  constexpr int kSteps = 255;
+  const QColor a = from.toRgb();
+  const QColor b = to.toRgb();
+  for (int step = 0; step <= kSteps; ++step) {
+    const double t = double(step) / kSteps;
+    const QColor mix = QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                                        float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                                        float(a.blueF() + (b.blueF() - a.blueF()) * t));
+    if (ContrastRatio(mix, against) >= ratio) {
+      return mix;
+    }
+  }
+  return b;
+}
+
 }  // namespace quorvel

@@ -1,8 +1,11 @@
 #include "window_style.h"
 
 #include <qdrawutil.h>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+
+#include "contrast.h"
 
 namespace quorvel {
 
@@ -12,6 +15,78 @@ namespace {
 constexpr int kCaptionGap = 3;
 constexpr int kContentMargin = 3;
 constexpr int kComboTextGain = 2;
+// The inner shadow of a sunken edge, darker (or, in a dark palette, lighter)
+// than the edge itself.
+constexpr double kShadowContrast = 9.0;
+
+// The colours of what marks a control. The edge and the focus mark reach the
+// text's 4.5:1 against the window, a margin over the 3:1 they need, so that
+// the antialiased pixels of a circle still stand out.
+struct MarkColours {
+  explicit MarkColours(const QPalette& palette)
+      : window(palette.color(QPalette::Window)),
+        ink(palette.color(QPalette::WindowText)),
+        edge(Toward(window, ink, window, kReadableContrast)),
+        shadow(Toward(window, ink, window, kShadowContrast)),
+        focus(Toward(palette.color(QPalette::Highlight), ink, window, kReadableContrast)) {}
+
+  QColor window;
+  QColor ink;
+  QColor edge;
+  QColor shadow;
+  QColor focus;
+};
+
+bool KeyboardFocus(const QStyleOption* option) {
+  return option->state.testFlag(QStyle::State_HasFocus) &&
+         option->state.testFlag(QStyle::State_KeyboardFocusChange);
+}
+
+// A frame sunk into the window: an edge all round, the shadow inside it at
+// the top and left; in focus, a ring two pixels wide in the focus colour.
+void DrawSunkenFrame(QPainter* painter, const QRect& rect, const QPalette& palette, bool focused) {
+  const MarkColours colours(palette);
+  const QRect outer = rect.adjusted(0, 0, -1, -1);
+  const QRect inner = outer.adjusted(1, 1, -1, -1);
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, false);
+  painter->setBrush(Qt::NoBrush);
+  painter->setPen(focused ? colours.focus : colours.edge);
+  painter->drawRect(outer);
+  if (focused) {
+    painter->drawRect(inner);
+  } else {
+    painter->setPen(colours.shadow);
+    painter->drawLine(inner.topLeft(), inner.topRight());
+    painter->drawLine(inner.topLeft(), inner.bottomLeft());
+  }
+  painter->restore();
+}
+
+// Fusion's circle and dot, in the edge, shadow and text colours.
+void DrawOption(QPainter* painter, const QStyleOption* option) {
+  const MarkColours colours(option->palette);
+  const QRect& rect = option->rect;
+  const QPointF centre = rect.center() + QPointF(1, 1);
+  const qreal radius = (rect.width() + (rect.width() + 1) % 2) / 2.0 - 1;
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, true);
+  painter->setBrush(option->palette.base());
+  painter->setPen(KeyboardFocus(option) ? colours.focus : colours.edge);
+  painter->drawEllipse(centre, radius, radius);
+  const qreal shadowRadius = radius - 1;
+  painter->setPen(colours.shadow);
+  painter->drawArc(QRectF(centre.x() - shadowRadius, centre.y() - shadowRadius, 2 * shadowRadius,
+                          2 * shadowRadius),
+                   45 * 16, 180 * 16);
+  if (option->state.testFlag(QStyle::State_On)) {
+    const qreal dotRadius = radius / 2.32;
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(option->palette.text());
+    painter->drawEllipse(centre, dotRadius, dotRadius);
+  }
+  painter->restore();
+}
 
 }  // namespace
 
@@ -24,16 +99,52 @@ int WindowStyle::CaptionHeight(const QStyleOption* option, const QWidget* widget
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
-  if (element != PE_FrameGroupBox) {
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
-    return;
+  switch (element) {
+    case PE_FrameGroupBox: {
+      const QRect frame =
+          option->rect.adjusted(0, CaptionHeight(option, widget) + kCaptionGap, 0, 0);
+      qDrawShadeRect(painter, frame, option->palette, true, 1, 0);
+      return;
+    }
+    case PE_FrameLineEdit:
+      DrawSunkenFrame(painter, option->rect, option->palette,
+                      option->state.testFlag(State_HasFocus));
+      return;
+    case PE_IndicatorRadioButton:
+      DrawOption(painter, option);
+      return;
+    case PE_FrameFocusRect:
+      if (KeyboardFocus(option)) {
+        painter->save();
+        painter->setPen(MarkColours(option->palette).focus);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+      }
+      return;
+    case PE_PanelButtonCommand:
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      if (KeyboardFocus(option)) {
+        painter->save();
+        painter->setPen(MarkColours(option->palette).focus);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+      }
+      return;
+    default:
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
-  const QRect frame = option->rect.adjusted(0, CaptionHeight(option, widget) + kCaptionGap, 0, 0);
-  qDrawShadeRect(painter, frame, option->palette, true, 1, 0);
 }
 
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      QPainter* painter, const QWidget* widget) const {
+  if (control == CC_ComboBox) {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    DrawSunkenFrame(painter, option->rect, option->palette, KeyboardFocus(option));
+    return;
+  }
   const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
   if (control != CC_GroupBox || box == nullptr || box->subControls.testFlag(SC_GroupBoxCheckBox)) {
     QProxyStyle::drawComplexControl(control, option, painter, widget);

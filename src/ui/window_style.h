@@ -9,6 +9,11 @@ namespace quorvel {
 // Qt open every image-format plugin (gif, ico, jpeg and libjpeg) just to start
 // the window; its bold caption costs a second font engine as well. Lists give
 // their text a little more of their width than Fusion does.
+//
+// Text boxes, lists and option circles are drawn sunken, with edges and a
+// focus mark whose colours come from the palette so that they stand out from
+// the window in any palette: Fusion's own frames fade into light, dark and
+// high-contrast palettes alike.
 class WindowStyle : public QProxyStyle {
   Q_OBJECT
 

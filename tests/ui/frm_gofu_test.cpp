@@ -57,14 +57,21 @@ QPalette DarkPalette() {
   return palette;
 }
 
-// White on black, as high-contrast desktop themes draw.
-QPalette HighContrastPalette() {
-  QPalette palette(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white, Qt::white,
-                   Qt::black, Qt::black);
-  palette.setColor(QPalette::ButtonText, Qt::white);
-  palette.setColor(QPalette::Highlight, Qt::cyan);
-  palette.setColor(QPalette::HighlightedText, Qt::black);
+// White on black, or black on white, as high-contrast desktop themes draw.
+QPalette HighContrastPalette(const QColor& ink, const QColor& paper, const QColor& highlight) {
+  QPalette palette(ink, paper, ink, Qt::gray, Qt::gray, ink, ink, paper, paper);
+  palette.setColor(QPalette::ButtonText, ink);
+  palette.setColor(QPalette::Highlight, highlight);
+  palette.setColor(QPalette::HighlightedText, paper);
   return palette;
+}
+
+void AddPalettes() {
+  QTest::addColumn<QPalette>("palette");
+  QTest::newRow("light") << QApplication::style()->standardPalette();
+  QTest::newRow("dark") << DarkPalette();
+  QTest::newRow("high contrast black") << HighContrastPalette(Qt::white, Qt::black, Qt::cyan);
+  QTest::newRow("high contrast white") << HighContrastPalette(Qt::black, Qt::white, Qt::darkBlue);
 }
 
 // How well the text in `area` reads. Most of the area is background (a
@@ -90,6 +97,47 @@ double DrawnContrast(const QImage& image, const QRect& area) {
     best = std::max(best, quorvel::ContrastRatio(pixel, background));
   }
   return best;
+}
+
+// How the outline drawn in `rect` stands out from the colour drawn most on
+// the ring just outside it: on each side, the pixel of the outer two rows or
+// columns that differs most from that colour; the weakest side counts.
+double EdgeContrast(const QImage& image, const QRect& rect) {
+  QHash<QRgb, int> counts;
+  const QRect ring = rect.adjusted(-1, -1, 1, 1);
+  for (int x = ring.left(); x <= ring.right(); ++x) {
+    ++counts[image.pixel(x, ring.top())];
+    ++counts[image.pixel(x, ring.bottom())];
+  }
+  for (int y = ring.top(); y <= ring.bottom(); ++y) {
+    ++counts[image.pixel(ring.left(), y)];
+    ++counts[image.pixel(ring.right(), y)];
+  }
+  const QColor around(std::max_element(counts.cbegin(), counts.cend()).key());
+  const QRect sides[] = {{rect.left(), rect.top(), rect.width(), 2},
+                         {rect.left(), rect.bottom() - 1, rect.width(), 2},
+                         {rect.left(), rect.top(), 2, rect.height()},
+                         {rect.right() - 1, rect.top(), 2, rect.height()}};
+  double weakest = 21;
+  for (const QRect& side : sides) {
+    double best = 1;
+    for (int y = side.top(); y <= side.bottom(); ++y) {
+      for (int x = side.left(); x <= side.right(); ++x) {
+        best = std::max(best, quorvel::ContrastRatio(QColor(image.pixel(x, y)), around));
+      }
+    }
+    weakest = std::min(weakest, best);
+  }
+  return weakest;
+}
+
+// Where an option button draws its circle, or its focus mark, as far as
+// the button shows it (Fusion's circle is a pixel taller than "80 G").
+QRect OptionPart(QRadioButton* option, QStyle::SubElement part) {
+  QStyleOptionButton style;
+  style.initFrom(option);
+  style.text = option->text();
+  return option->style()->subElementRect(part, &style, option) & option->rect();
 }
 
 }  // namespace
@@ -330,12 +378,7 @@ class FrmGofuTest : public QObject {
     }
   }
 
-  void readableInEveryPalette_data() {
-    QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << QApplication::style()->standardPalette();
-    QTest::newRow("dark") << DarkPalette();
-    QTest::newRow("high contrast") << HighContrastPalette();
-  }
+  void readableInEveryPalette_data() { AddPalettes(); }
   // Every text of the window, results included, reads at 4.5:1 or better,
   // measured on the drawn pixels, in a window started in that palette.
   void readableInEveryPalette() {
@@ -362,6 +405,59 @@ class FrmGofuTest : public QObject {
       if (contrast < quorvel::kReadableContrast) {
         poor << QStringLiteral("%1 %2:1").arg(control->objectName()).arg(contrast, 0, 'f', 2);
       }
+    }
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QVERIFY2(poor.isEmpty(), qPrintable(poor.join(", ")));
+  }
+
+  void controlsStandOutInEveryPalette_data() { AddPalettes(); }
+  // The frame of every text box and list, every option's circle and the
+  // checked option's dot stand out at 3:1 from the colour around them, and
+  // so does the keyboard focus mark on each kind of control.
+  void controlsStandOutInEveryPalette() {
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
+    Open();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QStringList poor;
+    const auto check = [&](const QString& what, double contrast) {
+      if (contrast < quorvel::kControlContrast) {
+        poor << QStringLiteral("%1 %2:1").arg(what).arg(contrast, 0, 'f', 2);
+      }
+    };
+    // In the grabbed image's pixels, which a scale factor multiplies.
+    const auto place = [&](const QWidget* control, const QRect& rect) {
+      const qreal ratio = control->devicePixelRatioF();
+      const QRectF placed = rect.translated(control->mapTo(window_.get(), QPoint()));
+      return QRectF(placed.topLeft() * ratio, placed.size() * ratio).toRect();
+    };
+    const QImage image = window_->grab().toImage();
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+      if (qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QComboBox*>(control)) {
+        check(control->objectName(), EdgeContrast(image, place(control, control->rect())));
+      } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        const QRect circle = place(option, OptionPart(option, QStyle::SE_RadioButtonIndicator));
+        check(option->objectName(), EdgeContrast(image, circle));
+        if (option->isChecked()) {
+          const int inset = circle.width() / 4;
+          check(option->objectName() + " dot",
+                DrawnContrast(image, circle.adjusted(inset, inset, -inset, -inset)));
+        }
+      }
+    }
+    for (const char* name : {"txtGofu", "cboRensa", "optLand80", "cmdKeisan"}) {
+      QWidget* control = Find<QWidget>(QString::fromLatin1(name));
+      // Reached by Tab: Qt shows a focus mark only once the keyboard moved it.
+      for (int presses = 0; presses < 20 && window_->focusWidget() != control; ++presses) {
+        QTest::keyClick(window_.get(), Qt::Key_Tab);
+      }
+      auto* option = qobject_cast<QRadioButton*>(control);
+      const QRect mark = place(control, option != nullptr
+                                            ? OptionPart(option, QStyle::SE_RadioButtonFocusRect)
+                                            : control->rect());
+      check(QStringLiteral("%1 focus").arg(name),
+            EdgeContrast(window_->grab().toImage(), mark));
     }
     QApplication::setPalette(QApplication::style()->standardPalette());
     QVERIFY2(poor.isEmpty(), qPrintable(poor.join(", ")));
