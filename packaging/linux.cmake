@@ -12,7 +12,7 @@ install(FILES ${generated}/${QUORVEL_DESKTOP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${generated}/${QUORVEL_DESKTOP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${QUORVEL_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+install(DIRECTORY ${QUORVEL_HICOLOR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 # The manual page and the changelog, compressed as Debian wants them:
 # gzip -9, without a name or time stamp, so the package builds reproducibly.
@@ -34,7 +34,8 @@ foreach(file quorvel.1 changelog)
 endforeach()
 add_custom_target(quorvel_docs ALL DEPENDS ${generated}/quorvel.1.gz ${generated}/changelog.gz)
 install(FILES ${generated}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${generated}/copyright ${generated}/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${generated}/copyright ${generated}/changelog.gz ${PROJECT_SOURCE_DIR}/README.md
+        DESTINATION ${doc_dir})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

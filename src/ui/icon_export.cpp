@@ -1,13 +1,16 @@
-// Build tool: writes the window icon, kept as XPM source, as the PNG that the
-// Linux desktop installs and as the 16-colour ICO that the Windows resource
-// embeds. Qt has no 4-bit ICO writer, so the few bytes are written here.
+// Build tool: writes the window icon, kept as XPM pixel art, as the hicolor
+// PNGs that Linux desktops install and as the ICO that the Windows resource
+// embeds: 32-bit images for the small sizes, PNG for the largest, as
+// Explorer expects.
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QVector>
 
 #include <iostream>
 #include <span>
 
+#include "pixel_art.h"
 #include "quorvel.xpm"
 
 namespace {
@@ -22,93 +25,104 @@ void Put32(QByteArray& out, int value) {
   Put16(out, (value >> 16) & 0xffff);
 }
 
-bool WriteIco(const QImage& image, const QString& path) {
+// A 32-bit DIB as ICO entries hold it: the height doubled for the mask,
+// rows bottom-up, then the 1-bit transparency mask in rows of whole words.
+QByteArray Dib(const QImage& image) {
   const int size = image.width();
-  QVector<QRgb> palette;
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      if (qAlpha(pixel) != 0 && !palette.contains(pixel | 0xff000000U)) {
-        palette.append(pixel | 0xff000000U);
-      }
-    }
-  }
-  if (palette.size() > 16) {
-    std::cerr << "icon has " << palette.size() << " colours, at most 16 fit\n";
-    return false;
-  }
-  palette.resize(16, qRgb(0, 0, 0));
-
-  const int colourBytes = size * size / 2;
-  const int maskBytes = size * size / 8;
-  const int imageBytes = 40 + 16 * 4 + colourBytes + maskBytes;
+  const int maskRow = (size + 31) / 32 * 4;
   QByteArray out;
-  Put16(out, 0);  // ICONDIR
-  Put16(out, 1);
-  Put16(out, 1);
-  out.append(static_cast<char>(size));  // ICONDIRENTRY
-  out.append(static_cast<char>(size));
-  out.append(static_cast<char>(16));
-  out.append('\0');
-  Put16(out, 1);
-  Put16(out, 4);
-  Put32(out, imageBytes);
-  Put32(out, 22);
-  Put32(out, 40);  // BITMAPINFOHEADER, height doubled for the mask
+  Put32(out, 40);
   Put32(out, size);
   Put32(out, size * 2);
   Put16(out, 1);
-  Put16(out, 4);
+  Put16(out, 32);
   Put32(out, 0);
-  Put32(out, colourBytes + maskBytes);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 16);
-  Put32(out, 0);
-  for (const QRgb colour : palette) {
-    out.append(static_cast<char>(qBlue(colour)));
-    out.append(static_cast<char>(qGreen(colour)));
-    out.append(static_cast<char>(qRed(colour)));
-    out.append('\0');
+  Put32(out, size * size * 4 + maskRow * size);
+  for (int field = 0; field < 4; ++field) {
+    Put32(out, 0);
   }
-  for (int y = size - 1; y >= 0; --y) {  // rows bottom-up, two pixels a byte
-    for (int x = 0; x < size; x += 2) {
-      int pair = 0;
-      for (int half = 0; half < 2; ++half) {
-        const QRgb pixel = image.pixel(x + half, y);
-        const int index = qAlpha(pixel) == 0 ? 0 : int(palette.indexOf(pixel | 0xff000000U));
-        pair = (pair << 4) | index;
-      }
-      out.append(static_cast<char>(pair));
+  for (int y = size - 1; y >= 0; --y) {
+    for (int x = 0; x < size; ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      out.append(static_cast<char>(qBlue(pixel)));
+      out.append(static_cast<char>(qGreen(pixel)));
+      out.append(static_cast<char>(qRed(pixel)));
+      out.append(static_cast<char>(qAlpha(pixel)));
     }
   }
-  for (int y = size - 1; y >= 0; --y) {  // transparency mask, 1 = see-through
-    for (int x = 0; x < size; x += 8) {
-      int bits = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        bits = (bits << 1) | (qAlpha(image.pixel(x + bit, y)) == 0 ? 1 : 0);
+  for (int y = size - 1; y >= 0; --y) {
+    QByteArray row(maskRow, '\0');
+    for (int x = 0; x < size; ++x) {
+      if (qAlpha(image.pixel(x, y)) == 0) {
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
       }
-      out.append(static_cast<char>(bits));
     }
+    out.append(row);
   }
+  return out;
+}
+
+QByteArray Png(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+bool WriteIco(const QImage& art, const QString& path) {
+  constexpr int kDirectory = 6;
+  constexpr int kEntry = 16;
+  constexpr int kLargest = 256;  // stored as 0 in the entry's byte
+  QByteArray entries;
+  QByteArray images;
+  const int first = kDirectory + kEntry * int(quorvel::kWindowsIconSizes.size());
+  for (const int size : quorvel::kWindowsIconSizes) {
+    const QImage image = quorvel::PixelArt(art, size);
+    const QByteArray data = size >= kLargest ? Png(image) : Dib(image);
+    entries.append(static_cast<char>(size % kLargest));
+    entries.append(static_cast<char>(size % kLargest));
+    entries.append('\0');  // colours: not a palette image
+    entries.append('\0');
+    Put16(entries, 1);
+    Put16(entries, 32);
+    Put32(entries, int(data.size()));
+    Put32(entries, first + int(images.size()));
+    images.append(data);
+  }
+  QByteArray out;
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, int(quorvel::kWindowsIconSizes.size()));
+  out.append(entries);
+  out.append(images);
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
+bool WriteHicolor(const QImage& art, const QString& root, const QString& name) {
+  for (const int size : quorvel::kHicolorSizes) {
+    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
+    if (!QDir().mkpath(folder) ||
+        !quorvel::PixelArt(art, size).save(folder + "/" + name + ".png", "PNG")) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const std::span<char*> args(argv, static_cast<std::size_t>(argc));
-  if (args.size() != 3) {
-    std::cerr << "usage: icon_export OUT.png OUT.ico\n";
+  if (args.size() != 4) {
+    std::cerr << "usage: icon_export HICOLOR_DIR NAME OUT.ico\n";
     return 2;
   }
-  const QImage image = QImage(quorvel_xpm).convertToFormat(QImage::Format_ARGB32);
-  if (image.isNull() || image.width() != 32 || image.height() != 32) {
-    std::cerr << "the icon must be 32 x 32\n";
-    return 1;
-  }
-  const bool ok = image.save(QString::fromLocal8Bit(args[1]), "PNG") &&
-                  WriteIco(image, QString::fromLocal8Bit(args[2]));
+  const QImage art(quorvel_xpm);
+  const bool ok = !art.isNull() &&
+                  WriteHicolor(art, QString::fromLocal8Bit(args[1]),
+                               QString::fromLocal8Bit(args[2])) &&
+                  WriteIco(art, QString::fromLocal8Bit(args[3]));
   return ok ? 0 : 1;
 }

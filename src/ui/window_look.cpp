@@ -4,10 +4,11 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPalette>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include "contrast.h"
+#include "pixel_art.h"
 #include "quorvel.xpm"
 #include "quorvel_version.h"
 #include "translations.h"
@@ -46,7 +47,7 @@ QFont WindowFont() {
   return font;
 }
 
-QIcon WindowIcon() { return {QPixmap(quorvel_xpm)}; }
+QIcon WindowIcon() { return PixelArtIcon(QImage(quorvel_xpm)); }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
   // Only the two roles set here are fixed; the rest still follow the desktop.

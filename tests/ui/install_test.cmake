@@ -12,10 +12,14 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
+set(icons)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND icons share/icons/hicolor/${size}x${size}/apps/${DESKTOP_ID}.png)
+endforeach()
 foreach(file bin/quorvel
              share/applications/${DESKTOP_ID}.desktop
              share/metainfo/${DESKTOP_ID}.metainfo.xml
-             share/icons/hicolor/32x32/apps/${DESKTOP_ID}.png)
+             ${icons})
   if(NOT EXISTS ${WORK_DIR}/stage/usr/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
@@ -46,6 +50,19 @@ foreach(file usr/share/applications/${DESKTOP_ID}.desktop usr/share/man/man1/quo
              usr/share/doc/quorvel/copyright usr/share/doc/quorvel/changelog.gz)
   if(NOT contents MATCHES "${file}")
     message(FATAL_ERROR "package lacks ${file}:\n${contents}")
+  endif()
+endforeach()
+
+# Every file the manual page sends the reader to is in the package.
+file(READ ${BUILD_DIR}/src/ui/generated/quorvel.1 manual)
+string(REGEX MATCHALL "/usr/share/doc/[^ \n]*[^ \n.]" named "${manual}")
+if(NOT named)
+  message(FATAL_ERROR "the manual page names no file under /usr/share/doc")
+endif()
+foreach(file IN LISTS named)
+  string(FIND "${contents}" ".${file}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the manual page names ${file}, which the package lacks")
   endif()
 endforeach()
 

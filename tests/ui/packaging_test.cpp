@@ -2,6 +2,8 @@
 // version resource, the desktop entry and the AppStream metainfo.
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QtEndian>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -9,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+#include <cmath>
+
+#include "pixel_art.h"
 #include "quorvel.xpm"
 
 namespace {
@@ -32,37 +38,81 @@ class PackagingTest : public QObject {
 
  private slots:
   void iconFilesMatchTheSource_data() {
-    QTest::addColumn<QString>("file");
-    QTest::newRow("png") << kGenerated + "/" + kDesktopId + ".png";
-    QTest::newRow("ico") << kGenerated + "/quorvel.ico";
+    QTest::addColumn<QImage>("exported");
+    QTest::addColumn<int>("size");
+    for (const int size : quorvel::kHicolorSizes) {
+      const QString file = QStringLiteral("%1/hicolor/%2x%2/apps/%3.png")
+                               .arg(kGenerated)
+                               .arg(size)
+                               .arg(kDesktopId);
+      QTest::addRow("hicolor %d", size) << QImage(file) << size;
+    }
+    QImageReader ico(kGenerated + "/quorvel.ico");
+    QCOMPARE(ico.imageCount(), int(quorvel::kWindowsIconSizes.size()));
+    for (const int size : quorvel::kWindowsIconSizes) {
+      QTest::addRow("ico %d", size) << ico.read() << size;
+      ico.jumpToNextImage();
+    }
   }
+  // Each size shows the pixel art: whole multiples repeat its pixels, and
+  // every size keeps its average colour (nothing lost, nothing shifted).
   void iconFilesMatchTheSource() {
-    QFETCH(QString, file);
-    const QImage source = QImage(quorvel_xpm).convertToFormat(QImage::Format_ARGB32);
-    const QImage exported = QImage(file).convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(exported.size(), QSize(32, 32));
-    QSet<QRgb> colours;
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) {
-        const QRgb want = source.pixel(x, y);
-        const QRgb got = exported.pixel(x, y);
-        QCOMPARE(qAlpha(got), qAlpha(want));
-        if (qAlpha(want) != 0) {
-          QCOMPARE(got, want);
-          colours.insert(got);
+    QFETCH(QImage, exported);
+    QFETCH(int, size);
+    QCOMPARE(exported.size(), QSize(size, size));
+    const QImage art = QImage(quorvel_xpm).convertToFormat(QImage::Format_ARGB32);
+    const int side = art.width();
+    if (size % side == 0) {
+      for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+          const QRgb want = art.pixel(x * side / size, y * side / size);
+          const QRgb got = exported.pixel(x, y);
+          QVERIFY2(qAlpha(want) == 0 ? qAlpha(got) == 0 : got == want,
+                   qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
         }
       }
     }
-    QVERIFY(colours.size() <= 16);
+    const auto mean = [](const QImage& image) {
+      const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      std::array<double, 4> sum{};
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QRgb pixel = premultiplied.pixel(x, y);
+          sum[0] += qAlpha(pixel);
+          sum[1] += qRed(pixel);
+          sum[2] += qGreen(pixel);
+          sum[3] += qBlue(pixel);
+        }
+      }
+      for (double& channel : sum) {
+        channel /= image.width() * image.height();
+      }
+      return sum;
+    };
+    const auto want = mean(art);
+    const auto got = mean(exported);
+    for (std::size_t channel = 0; channel < want.size(); ++channel) {
+      QVERIFY2(std::abs(got[channel] - want[channel]) < 1.0,
+               qPrintable(QStringLiteral("channel %1: %2, not %3")
+                              .arg(channel)
+                              .arg(got[channel])
+                              .arg(want[channel])));
+    }
   }
 
-  void icoIsSixteenColours() {
+  // Explorer reads the largest image as PNG, the others as 32-bit images.
+  void icoHoldsEverySize() {
     const QByteArray ico = ReadAll(kGenerated + "/quorvel.ico");
-    QVERIFY(ico.size() > 22 + 40);
-    QCOMPARE(int(uchar(ico[6])), 32);  // width
-    QCOMPARE(int(uchar(ico[7])), 32);  // height
-    QCOMPARE(int(uchar(ico[8])), 16);  // colours
-    QCOMPARE(int(uchar(ico[12])), 4);  // bits per pixel
+    const int count = uchar(ico[4]);
+    QCOMPARE(count, int(quorvel::kWindowsIconSizes.size()));
+    for (int index = 0; index < count; ++index) {
+      const QByteArray entry = ico.mid(6 + 16 * index, 16);
+      const int size = uchar(entry[0]) == 0 ? 256 : uchar(entry[0]);
+      QCOMPARE(size, quorvel::kWindowsIconSizes.at(index));
+      QCOMPARE(int(uchar(entry[6])), 32);  // bits per pixel
+      const int offset = qFromLittleEndian<qint32>(entry.constData() + 12);
+      QCOMPARE(ico.mid(offset, 4) == "\x89PNG", size == 256);
+    }
   }
 
   void windowsResourceCompiles() {
