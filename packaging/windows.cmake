@@ -8,7 +8,23 @@ endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/THIRD-PARTY.txt.in
                ${generated}/THIRD-PARTY.txt @ONLY)
+# The Japanese readme beside the program, as Japanese users of small Windows
+# programs look for it.
+set(readme ${generated}/はじめにお読みください.txt)
+add_custom_command(
+  OUTPUT ${readme}
+  COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/windows/readme-ja.txt.in
+          -DCHANGELOG=${PROJECT_SOURCE_DIR}/CHANGELOG.md -DOUT=${readme}
+          -DPROJECT_VERSION=${PROJECT_VERSION} -DQt6_VERSION=${Qt6_VERSION}
+          -P ${PROJECT_SOURCE_DIR}/packaging/windows/readme.cmake
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/windows/readme-ja.txt.in
+          ${PROJECT_SOURCE_DIR}/packaging/windows/readme.cmake ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+  COMMENT "Writing the Japanese readme"
+  VERBATIM)
+add_custom_target(quorvel_readme ALL DEPENDS ${readme})
+
 install(TARGETS quorvel RUNTIME DESTINATION .)
+install(FILES ${readme} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${generated}/THIRD-PARTY.txt
               ${PROJECT_SOURCE_DIR}/packaging/windows/LGPL-3.0.txt

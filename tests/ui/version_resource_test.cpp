@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -19,7 +20,8 @@ QByteArray VersionInfo() {
 }
 
 QString StringValue(const QByteArray& info, const char* name) {
-  const std::wstring path = L"\\StringFileInfo\\041104B0\\" + QString::fromLatin1(name).toStdWString();
+  const std::wstring path =
+      L"\\StringFileInfo\\041104B0\\" + QString::fromLatin1(name).toStdWString();
   void* value = nullptr;
   UINT length = 0;
   if (!VerQueryValueW(info.constData(), path.c_str(), &value, &length) || length == 0) {
@@ -57,7 +59,8 @@ class VersionResourceTest : public QObject {
     QTest::addColumn<QString>("value");
     QTest::newRow("FileVersion") << "FileVersion" << QUORVEL_VERSION_TEXT;
     QTest::newRow("ProductVersion") << "ProductVersion" << QUORVEL_VERSION_TEXT;
-    QTest::newRow("ProductName") << "ProductName" << "Quorvel";
+    QTest::newRow("ProductName") << "ProductName"
+                                 << "Quorvel";
     QTest::newRow("Comments") << "Comments"
                               << QString::fromUtf8("土地レベルアップ時の魔力変動計算を行う");
   }
@@ -99,6 +102,35 @@ class VersionResourceTest : public QObject {
                            reinterpret_cast<LONG_PTR>(&languages));
     FreeLibrary(exe);
     QCOMPARE(languages, QList<WORD>{MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN)});
+  }
+
+  // The manifest Windows reads when it starts the program.
+  void manifest_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("Windows 10 and 11")
+        << "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>";
+    QTest::newRow("per-monitor DPI") << ">PerMonitorV2</dpiAwareness>";
+    QTest::newRow("older DPI fallback") << ">true/pm</dpiAware>";
+    QTest::newRow("no elevation") << "level=\"asInvoker\"";
+  }
+  void manifest() {
+    QFETCH(QString, setting);
+    HMODULE exe = LoadLibraryExW(kExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    QVERIFY(exe != nullptr);
+    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    QByteArray text;
+    if (found != nullptr) {
+      const auto* data = static_cast<const char*>(LockResource(LoadResource(exe, found)));
+      text = QByteArray(data, qsizetype(SizeofResource(exe, found)));
+    }
+    FreeLibrary(exe);
+    QVERIFY2(!text.isEmpty(), "no manifest, resource 1 of type 24");
+    QXmlStreamReader xml(text);
+    while (!xml.atEnd()) {
+      xml.readNext();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(QString::fromUtf8(text).contains(setting));
   }
 };
 
