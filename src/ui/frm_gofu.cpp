@@ -17,6 +17,7 @@
 #include "no_ime_line_edit.h"
 #include "pick_list.h"
 #include "quorvel_version.h"
+#include "title_bar.h"
 #include "version_text.h"
 #include "window_look.h"
 #include "window_scale.h"
@@ -142,6 +143,7 @@ frmGofu::frmGofu(QWidget* parent)
   SetTabOrder();
   SetAccessibleNames();
   Form_Load();
+  UseOwnTitleBarWhereNeeded(this);
   FitToFont();
   optLand80_->setFocus(Qt::OtherFocusReason);
 }
@@ -153,8 +155,12 @@ void frmGofu::FitToFont() {
   ScaleLayout(client, 1.0);
   const double scale = RequiredScale(client);
   ScaleLayout(client, scale);
-  setFixedSize(static_cast<int>(std::lround(Twips(5085).px * scale)),
-               static_cast<int>(std::lround(Twips(5295).px * scale)));
+  // A title bar of the window's own, where it has one, and its frame sit
+  // around the client.
+  const QMargins frame = contentsMargins();
+  setFixedSize(
+      static_cast<int>(std::lround(Twips(5085).px * scale)) + frame.left() + frame.right(),
+      static_cast<int>(std::lround(Twips(5295).px * scale)) + frame.top() + frame.bottom());
 }
 
 void frmGofu::changeEvent(QEvent* event) {

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
+#include "title_bar.h"
+
 namespace quorvel {
 namespace {
 
@@ -34,6 +36,7 @@ void FitTitle(QMessageBox& box) {
 
 void ShowWarning(QWidget* owner, const QString& message, const QString& title) {
   QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, owner);
+  UseOwnTitleBarWhereNeeded(&box);
   FitTitle(box);
   box.exec();
 }
@@ -41,6 +44,7 @@ void ShowWarning(QWidget* owner, const QString& message, const QString& title) {
 bool AskYesNo(QWidget* owner, const QString& message, const QString& title) {
   QMessageBox box(QMessageBox::NoIcon, title, message, QMessageBox::Yes | QMessageBox::No, owner);
   box.setDefaultButton(QMessageBox::Yes);
+  UseOwnTitleBarWhereNeeded(&box);
   FitTitle(box);
   // Esc and the close box count as No: only an explicit Yes goes on.
   return box.exec() == QMessageBox::Yes;

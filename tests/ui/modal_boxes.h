@@ -7,11 +7,26 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <deque>
 
 namespace quorvel::testing {
+
+// Who draws the title bar of `window`: "desktop" (the window manager or the
+// compositor), "own" (the window's own, with nothing drawn by Qt around it),
+// or "mixed" when both would show.
+inline QString TitleBarKind(const QWidget* window) {
+  const bool own = window->findChild<QWidget*>(QStringLiteral("titleBar")) != nullptr;
+  const bool frameless = window->windowFlags().testFlag(Qt::FramelessWindowHint);
+  if (!own && !frameless) {
+    return QStringLiteral("desktop");
+  }
+  const bool qtDrawsNothing =
+      window->windowHandle() == nullptr || window->windowHandle()->frameMargins().isNull();
+  return own && frameless && qtDrawsNothing ? QStringLiteral("own") : QStringLiteral("mixed");
+}
 
 // What a test saw of one message box.
 struct SeenBox {
@@ -23,6 +38,7 @@ struct SeenBox {
   int width = 0;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   bool ownedByWindow = false;
+  QString titleBar;  // as TitleBarKind tells
 };
 
 // Answers the modal boxes that a click opens. Arm it with the answers before
@@ -66,6 +82,7 @@ class ModalBoxes : public QObject {
       seen.defaultButton = box->standardButton(box->defaultButton());
     }
     seen.ownedByWindow = box->parentWidget() == owner_;
+    seen.titleBar = TitleBarKind(box);
     seen_.append(seen);
     if (answers_.empty()) {
       ++stray_;
