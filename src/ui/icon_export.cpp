@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 
+#include <algorithm>
 #include <iostream>
 #include <span>
 
@@ -101,14 +102,11 @@ bool WriteIco(const QImage& art, const QString& path) {
 }
 
 bool WriteHicolor(const QImage& art, const QString& root, const QString& name) {
-  for (const int size : quorvel::kHicolorSizes) {
+  return std::ranges::all_of(quorvel::kHicolorSizes, [&](int size) {
     const QString folder = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
-    if (!QDir().mkpath(folder) ||
-        !quorvel::PixelArt(art, size).save(folder + "/" + name + ".png", "PNG")) {
-      return false;
-    }
-  }
-  return true;
+    return QDir().mkpath(folder) &&
+           quorvel::PixelArt(art, size).save(folder + "/" + name + ".png", "PNG");
+  });
 }
 
 }  // namespace
@@ -120,9 +118,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QImage art(quorvel_xpm);
-  const bool ok = !art.isNull() &&
-                  WriteHicolor(art, QString::fromLocal8Bit(args[1]),
-                               QString::fromLocal8Bit(args[2])) &&
-                  WriteIco(art, QString::fromLocal8Bit(args[3]));
+  const bool ok =
+      !art.isNull() &&
+      WriteHicolor(art, QString::fromLocal8Bit(args[1]), QString::fromLocal8Bit(args[2])) &&
+      WriteIco(art, QString::fromLocal8Bit(args[3]));
   return ok ? 0 : 1;
 }

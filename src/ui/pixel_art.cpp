@@ -23,10 +23,9 @@ QImage PixelArt(const QImage& source, int size) {
       qint64 sum[4] = {0, 0, 0, 0};
       for (int sy = y0 / size; sy * size < y1; ++sy) {
         const qint64 wy = std::min(y1, (sy + 1) * size) - std::max(y0, sy * size);
-        const auto* row = reinterpret_cast<const QRgb*>(art.constScanLine(sy));
         for (int sx = x0 / size; sx * size < x1; ++sx) {
           const qint64 w = wy * (std::min(x1, (sx + 1) * size) - std::max(x0, sx * size));
-          const QRgb pixel = row[sx];
+          const QRgb pixel = art.pixel(sx, sy);
           sum[0] += w * qAlpha(pixel);
           sum[1] += w * qRed(pixel);
           sum[2] += w * qGreen(pixel);
@@ -48,7 +47,8 @@ class PixelArtEngine : public QIconEngine {
   explicit PixelArtEngine(QImage source) : source_(std::move(source)) {}
 
   QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    return QPixmap::fromImage(PixelArt(source_, std::max(1, std::min(size.width(), size.height()))));
+    return QPixmap::fromImage(
+        PixelArt(source_, std::max(1, std::min(size.width(), size.height()))));
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     painter->drawPixmap(rect, pixmap(rect.size(), mode, state));

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QtEndian>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <array>
 #include <cmath>
@@ -41,10 +41,8 @@ class PackagingTest : public QObject {
     QTest::addColumn<QImage>("exported");
     QTest::addColumn<int>("size");
     for (const int size : quorvel::kHicolorSizes) {
-      const QString file = QStringLiteral("%1/hicolor/%2x%2/apps/%3.png")
-                               .arg(kGenerated)
-                               .arg(size)
-                               .arg(kDesktopId);
+      const QString file =
+          QStringLiteral("%1/hicolor/%2x%2/apps/%3.png").arg(kGenerated).arg(size).arg(kDesktopId);
       QTest::addRow("hicolor %d", size) << QImage(file) << size;
     }
     QImageReader ico(kGenerated + "/quorvel.ico");
@@ -156,13 +154,12 @@ class PackagingTest : public QObject {
       QVERIFY2(desktop.split('\n').contains(line), qPrintable(line));
     }
     QVERIFY(desktop.contains(QRegularExpression("\nComment=[ -~]+\n")));
-    for (const QString& element :
-         QStringList{"<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
-                     "<summary xml:lang=\"ja\">" + comment + "</summary>",
-                     "<project_license>GPL-3.0-or-later</project_license>",
-                     "<release version=\"1.0.0.1\"",
-                     "<icon type=\"stock\">" + kDesktopId + "</icon>",
-                     "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
+    for (const QString& element : QStringList{
+             "<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
+             "<summary xml:lang=\"ja\">" + comment + "</summary>",
+             "<project_license>GPL-3.0-or-later</project_license>", "<release version=\"1.0.0.1\"",
+             "<icon type=\"stock\">" + kDesktopId + "</icon>",
+             "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
       QVERIFY2(metainfo.contains(element), qPrintable(element));
     }
   }
