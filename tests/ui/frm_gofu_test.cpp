@@ -23,6 +23,7 @@
 #include "contrast.h"
 #include "modal_boxes.h"
 #include "pixel_art.h"
+#include "quorvel_version.h"
 #include "window_look.h"
 #include "window_scale.h"
 
@@ -210,7 +211,10 @@ class FrmGofuTest : public QObject {
     QCOMPARE(Find<QLineEdit>("txtLandEtc")->text(), QStringLiteral("50"));
     QCOMPARE(Find<QLineEdit>("txtGofu")->text(), QStringLiteral("50"));
     QCOMPARE(Results(), QStringList(5, QString()));
-    QCOMPARE(Find<QLabel>("lblVersion")->text(), QStringLiteral("Quorvel Ver 1. 0. 1."));
+    QCOMPARE(Find<QLabel>("lblVersion")->text(), QStringLiteral("Quorvel Ver %1. %2. %3.")
+                                                     .arg(quorvel::kVersionMajor)
+                                                     .arg(quorvel::kVersionMinor)
+                                                     .arg(quorvel::kVersionRevision));
     QTRY_COMPARE(Focused(), QStringLiteral("optLand80"));
   }
 

@@ -1,6 +1,6 @@
 # Installs the build into a staging folder and packages it as a .deb, then
 # checks what a user's system would receive.
-foreach(var BUILD_DIR WORK_DIR DESKTOP_ID)
+foreach(var BUILD_DIR WORK_DIR DESKTOP_ID VERSION)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not set")
   endif()
@@ -42,7 +42,7 @@ foreach(field Depends Recommends Version)
 endforeach()
 # Depends as dpkg-shlibdeps computes it, plus the platform plugins Qt loads.
 if(NOT Depends MATCHES "libqt6widgets6 \\(>=" OR NOT Depends MATCHES "qt6-qpa-plugins"
-   OR NOT Recommends MATCHES "fonts-ipafont-gothic" OR NOT Version STREQUAL "1.0.0.1")
+   OR NOT Recommends MATCHES "fonts-ipafont-gothic" OR NOT Version STREQUAL VERSION)
   message(FATAL_ERROR "package fields: Depends=${Depends} Recommends=${Recommends} Version=${Version}")
 endif()
 execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents)

@@ -21,6 +21,7 @@ namespace {
 
 const QString kGenerated = QStringLiteral(QUORVEL_GENERATED_DIR);
 const QString kDesktopId = QStringLiteral(QUORVEL_DESKTOP_ID);
+const QString kVersion = QStringLiteral(QUORVEL_VERSION);
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -127,15 +128,20 @@ class PackagingTest : public QObject {
     const QByteArray bytes = ReadAll(res);
     // Version strings are stored as UTF-16: the Japanese comment survives
     // only if the UTF-8 source was read as UTF-8.
-    for (const char* text : {"041104B0", "1.00.0001", "Quorvel", "ProductName", "Comments",
+    for (const char* text : {"041104B0", QUORVEL_VERSION_TEXT, "Quorvel", "ProductName", "Comments",
                              "土地レベルアップ時の魔力変動計算を行う"}) {
       QVERIFY2(bytes.contains(Utf16(QString::fromUtf8(text))), text);
     }
-    // FILEVERSION 1.0.0.1 as two 32-bit words, most significant first.
-    const QByteArray fixed = QByteArray::fromHex(
-        "bd04effe00000100"
-        "00000100"
-        "01000000");
+    // FILEVERSION as two little-endian 32-bit words, the most significant
+    // first, after the structure's signature and version.
+    const QStringList parts = kVersion.split('.');
+    QCOMPARE(parts.size(), 4);
+    QByteArray fixed = QByteArray::fromHex("bd04effe00000100");
+    for (const int word :
+         {parts[0].toInt() << 16 | parts[1].toInt(), parts[2].toInt() << 16 | parts[3].toInt()}) {
+      const quint32 little = qToLittleEndian(quint32(word));
+      fixed.append(reinterpret_cast<const char*>(&little), sizeof little);
+    }
     QVERIFY(bytes.contains(fixed));
     // Translation 0x0411, 1200.
     QVERIFY(bytes.contains(QByteArray::fromHex("1104b004")));
@@ -147,19 +153,19 @@ class PackagingTest : public QObject {
         QString::fromUtf8(ReadAll(kGenerated + "/" + kDesktopId + ".metainfo.xml"));
     const QString comment = QString::fromUtf8("土地レベルアップ時の魔力変動計算を行う");
     // English for every desktop, Japanese where the desktop is in Japanese.
-    for (const QString& line :
-         QStringList{"Name=Quorvel", "Comment[ja]=" + comment, "Icon=" + kDesktopId,
-                     "StartupWMClass=" + kDesktopId, "Exec=quorvel",
-                     QStringLiteral("X-Quorvel-Version=1.0.0.1")}) {
+    for (const QString& line : QStringList{"Name=Quorvel", "Comment[ja]=" + comment,
+                                           "Icon=" + kDesktopId, "StartupWMClass=" + kDesktopId,
+                                           "Exec=quorvel", "X-Quorvel-Version=" + kVersion}) {
       QVERIFY2(desktop.split('\n').contains(line), qPrintable(line));
     }
     QVERIFY(desktop.contains(QRegularExpression("\nComment=[ -~]+\n")));
-    for (const QString& element : QStringList{
-             "<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
-             "<summary xml:lang=\"ja\">" + comment + "</summary>",
-             "<project_license>GPL-3.0-or-later</project_license>", "<release version=\"1.0.0.1\"",
-             "<icon type=\"stock\">" + kDesktopId + "</icon>",
-             "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
+    for (const QString& element :
+         QStringList{"<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
+                     "<summary xml:lang=\"ja\">" + comment + "</summary>",
+                     "<project_license>GPL-3.0-or-later</project_license>",
+                     "<release version=\"" + kVersion + "\"",
+                     "<icon type=\"stock\">" + kDesktopId + "</icon>",
+                     "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
       QVERIFY2(metainfo.contains(element), qPrintable(element));
     }
   }
