@@ -10,12 +10,13 @@
 namespace quorvel {
 namespace {
 
+// The five results as numbers, named as their boxes are.
 struct Amounts {
-  std::int32_t held;
-  std::int32_t land;
-  std::int32_t talismanValue;
-  std::int32_t talismanMagic;
-  std::int32_t total;
+  std::int32_t shoji;
+  std::int32_t landGain;
+  std::int32_t gofukati;
+  std::int32_t gofuGain;
+  std::int32_t goukei;
 };
 
 // Halves go to the even neighbour, so +82.5 and -82.5 both become 82 in size:
@@ -45,11 +46,11 @@ std::optional<std::int32_t> BaseValue(const KeisanInput& input) {
 Amounts Compute(std::int32_t base, int before, int after, double factor, std::int32_t count) {
   Amounts a{};
   const double levelStep = std::exp2(after - 1) - std::exp2(before - 1);
-  a.held = static_cast<std::int32_t>(RoundHalfEven(levelStep * -static_cast<double>(base)));
-  a.land = static_cast<std::int32_t>(RoundHalfEven(-static_cast<double>(a.held) * factor));
-  a.talismanValue = static_cast<std::int32_t>(std::trunc(a.land / 100.0));
-  a.talismanMagic = a.talismanValue * count;
-  a.total = a.land + a.held + a.talismanMagic;
+  a.shoji = static_cast<std::int32_t>(RoundHalfEven(levelStep * -static_cast<double>(base)));
+  a.landGain = static_cast<std::int32_t>(RoundHalfEven(-static_cast<double>(a.shoji) * factor));
+  a.gofukati = static_cast<std::int32_t>(std::trunc(a.landGain / 100.0));
+  a.gofuGain = a.gofukati * count;
+  a.goukei = a.landGain + a.shoji + a.gofuGain;
   return a;
 }
 
@@ -91,11 +92,11 @@ std::optional<KeisanResult> ComputeKeisanResult(const KeisanInput& input) {
   // The magic paid is what the player reads here; a refund (a falling level)
   // leaves the box empty, though the total still counts it.
   KeisanResult result;
-  result.lblShojiVal = a.held > 0 ? "" : Signed(a.held, false, "G");
-  result.lblLandGainVal = Signed(a.land, true, "G");
-  result.lblGofukatiVal = Signed(a.talismanValue, true, "");
-  result.lblGofuGainVal = Signed(a.talismanMagic, true, "G");
-  result.lblGoukeiVal = Signed(a.total, true, "G");
+  result.lblShojiVal = a.shoji > 0 ? "" : Signed(a.shoji, false, "G");
+  result.lblLandGainVal = Signed(a.landGain, true, "G");
+  result.lblGofukatiVal = Signed(a.gofukati, true, "");
+  result.lblGofuGainVal = Signed(a.gofuGain, true, "G");
+  result.lblGoukeiVal = Signed(a.goukei, true, "G");
   return result;
 }
 

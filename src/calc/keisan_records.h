@@ -4,6 +4,17 @@
 #include <string>
 #include <string_view>
 
+// The design names its controls and procedures in romaji, kept as they are:
+//   keisan  計算  calculation: the 計算 button (cmdKeisan), the request it starts
+//   gofu    護符  talisman: the window (frmGofu), the count held (txtGofu)
+//   kati    価値  value: one talisman's value (lblGofukatiVal)
+//   shoji   所持  held: the magic power the player holds (lblShojiVal)
+//   rensa   連鎖  chain: the chain count (cboRensa)
+//   goukei  合計  total: the total change in magic power (lblGoukeiVal)
+//   kekka   結果  result: the heading over the five results (lblKekka)
+//   mai     枚    the counter for talismans (lblMai)
+// English words fill in the rest: Land (土地), Gain (変動, a change), Etc
+// (その他, the base value typed in), Val (the box that shows a value).
 namespace quorvel {
 
 // Which base-value option is on; the three options share one frame, so
@@ -48,10 +59,41 @@ struct KeisanResult {
   friend bool operator==(const KeisanResult&, const KeisanResult&) = default;
 };
 
-// The five results in the window's reading order, for front ends that list
-// them rather than name them.
-inline constexpr std::array<std::string KeisanResult::*, 5> kResultTexts{
-    &KeisanResult::lblShojiVal, &KeisanResult::lblLandGainVal, &KeisanResult::lblGofukatiVal,
-    &KeisanResult::lblGofuGainVal, &KeisanResult::lblGoukeiVal};
+// Where the design puts a control, in twips (1/1440 inch; 15 to a pixel at
+// 96 dpi).
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// One of the five results as every front end shows it: the value box of
+// that name, the caption beside it, and where the design puts both.
+struct ResultField {
+  std::string KeisanResult::*text;
+  std::string_view name;
+  std::string_view captionName;
+  std::string_view caption;
+  TwipsRect captionRect;
+  TwipsRect valueRect;
+  bool blackText;  // the design fixes this value's colour, whatever the palette
+};
+
+// The five results in the window's reading order.
+// clang-format off
+inline constexpr std::array<ResultField, 5> kResults{{
+    {&KeisanResult::lblShojiVal, "lblShojiVal", "lblShoji", "所持魔力変動",
+     {120, 3270, 1080, 180}, {1440, 3240, 855, 255}, false},
+    {&KeisanResult::lblLandGainVal, "lblLandGainVal", "lblLandGain", "土地価値変動",
+     {2745, 3270, 1080, 180}, {3960, 3240, 855, 255}, false},
+    {&KeisanResult::lblGofukatiVal, "lblGofukatiVal", "lblGofukati", "護符価値変動",
+     {120, 3720, 1080, 180}, {1440, 3690, 855, 255}, true},
+    {&KeisanResult::lblGofuGainVal, "lblGofuGainVal", "lblGofuGain", "護符魔力変動",
+     {2745, 3720, 1080, 180}, {3960, 3690, 855, 255}, false},
+    {&KeisanResult::lblGoukeiVal, "lblGoukeiVal", "lblGoukei", "総魔力変動",
+     {300, 4230, 900, 180}, {1440, 4200, 855, 255}, false},
+}};
+// clang-format on
 
 }  // namespace quorvel

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "accessible.h"
 #include "calc_result.h"
@@ -38,11 +40,35 @@ struct Twips {
   }
 };
 
+// The same for a rectangle of the results' table, checked once for all below.
+constexpr bool WholePixels(const TwipsRect& rect) {
+  return rect.left % 15 == 0 && rect.top % 15 == 0 && rect.width % 15 == 0 && rect.height % 15 == 0;
+}
+static_assert(std::ranges::all_of(kResults,
+                                  [](const ResultField& field) {
+                                    return WholePixels(field.captionRect) &&
+                                           WholePixels(field.valueRect);
+                                  }),
+              "every result is placed on whole pixels");
+
+QRect Pixels(const TwipsRect& rect) {
+  return {rect.left / 15, rect.top / 15, rect.width / 15, rect.height / 15};
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Widget>
+Widget* PlaceAt(Widget* widget, std::string_view name, const QRect& pixels) {
+  widget->setObjectName(Latin1(name));
+  SetDesignRect(widget, pixels);
+  return widget;
+}
+
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, Twips left, Twips top, Twips width, Twips height) {
-  widget->setObjectName(QString::fromLatin1(name));
-  SetDesignRect(widget, QRect(left.px, top.px, width.px, height.px));
-  return widget;
+  return PlaceAt(widget, name, QRect(left.px, top.px, width.px, height.px));
 }
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
@@ -66,9 +92,7 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QColor colo
   return label;
 }
 
-QLabel* Boxed(QWidget* parent, const char* name, Qt::Alignment alignment, Twips left, Twips top,
-              Twips width, Twips height) {
-  QLabel* label = Label(parent, name, "", left, top, width, height);
+QLabel* Boxed(QLabel* label, Qt::Alignment alignment) {
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   label->setLineWidth(1);
   label->setAlignment(alignment | Qt::AlignVCenter);
@@ -114,8 +138,8 @@ QStringList WidestResults() {
   for (const auto& [before, after] : {std::pair{"  1", "  5"}, std::pair{"  5", "  1"}}) {
     const KeisanInput input{before, after, " 5～", "999", LandChoice::LandEtc, "999"};
     if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
-      for (const auto text : kResultTexts) {
-        texts << QString::fromStdString((*result).*text);
+      for (const ResultField& field : kResults) {
+        texts << QString::fromStdString((*result).*field.text);
       }
     }
   }
@@ -216,33 +240,26 @@ void frmGofu::BuildControls() {
   cmdEnd_ = Button(c, "cmdEnd", "終了", 3960, 4200, 855, 375);
 
   Heading(c, "lblKekka", "レベルアップの結果", kLightGreen, 120, 2880, 4680, 180);
-  const Qt::Alignment right = Qt::AlignRight;
   // A result is read as its value, labelled by its caption.
-  auto resultBox = [c, right](const char* captionName, const char* caption, Twips captionLeft,
-                              Twips captionTop, Twips captionWidth, const char* name, Twips left,
-                              Twips top) {
-    QLabel* label = Caption(c, captionName, caption, captionLeft, captionTop, captionWidth, 180);
-    QLabel* value = Boxed(c, name, right, left, top, 855, 255);
-    label->setBuddy(value);
-    value->setProperty(kCaption, label->text());
-    return value;
-  };
-  lblShojiVal_ = resultBox("lblShoji", "所持魔力変動", 120, 3270, 1080, "lblShojiVal", 1440, 3240);
-  lblLandGainVal_ =
-      resultBox("lblLandGain", "土地価値変動", 2745, 3270, 1080, "lblLandGainVal", 3960, 3240);
-  lblGofukatiVal_ =
-      resultBox("lblGofukati", "護符価値変動", 120, 3720, 1080, "lblGofukatiVal", 1440, 3690);
-  SetTextColour(lblGofukatiVal_, Qt::black);
-  lblGofuGainVal_ =
-      resultBox("lblGofuGain", "護符魔力変動", 2745, 3720, 1080, "lblGofuGainVal", 3960, 3690);
-  lblGoukeiVal_ = resultBox("lblGoukei", "総魔力変動", 300, 4230, 900, "lblGoukeiVal", 1440, 4200);
   const QStringList widest = WidestResults();
-  for (QLabel* result :
-       {lblShojiVal_, lblLandGainVal_, lblGofukatiVal_, lblGofuGainVal_, lblGoukeiVal_}) {
-    SetWidestTexts(result, widest);
+  for (std::size_t i = 0; i < kResults.size(); ++i) {
+    const ResultField& field = kResults.at(i);
+    auto* caption = PlaceAt(
+        new QLabel(QString::fromUtf8(field.caption.data(), qsizetype(field.caption.size())), c),
+        field.captionName, Pixels(field.captionRect));
+    SetAutoSize(caption);
+    QLabel* value =
+        Boxed(PlaceAt(new QLabel(c), field.name, Pixels(field.valueRect)), Qt::AlignRight);
+    caption->setBuddy(value);
+    value->setProperty(kCaption, caption->text());
+    SetWidestTexts(value, widest);
+    if (field.blackText) {
+      SetTextColour(value, Qt::black);
+    }
+    results_.at(i) = value;
   }
 
-  lblVersion_ = Boxed(c, "lblVersion", Qt::AlignHCenter, 120, 4800, 4695, 255);
+  lblVersion_ = Boxed(Label(c, "lblVersion", "", 120, 4800, 4695, 255), Qt::AlignHCenter);
   SetBackground(lblVersion_, kLightBlue);
 
   // The group is one tab stop, the option that is on. Qt moves the stop only
@@ -306,15 +323,10 @@ KeisanInput frmGofu::ReadInput() {
 }
 
 void frmGofu::SetResult(const KeisanResult& result) {
-  const std::pair<QLabel*, const std::string*> labels[] = {
-      {lblShojiVal_, &result.lblShojiVal},
-      {lblLandGainVal_, &result.lblLandGainVal},
-      {lblGofukatiVal_, &result.lblGofukatiVal},
-      {lblGofuGainVal_, &result.lblGofuGainVal},
-      {lblGoukeiVal_, &result.lblGoukeiVal}};
   QStringList spoken;
-  for (const auto& [label, text] : labels) {
-    label->setText(Text(*text));
+  for (std::size_t i = 0; i < kResults.size(); ++i) {
+    QLabel* label = results_.at(i);
+    label->setText(Text(result.*kResults.at(i).text));
     spoken << (label->property(kCaption).toString() + u' ' + label->text()).trimmed();
   }
   // Screen readers hear the new results at once, each caption with its value

@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <array>
+
+#include "keisan_records.h"
 #include "main_view.h"
 
 class QLabel;
@@ -50,11 +53,7 @@ class frmGofu : public QMainWindow, public MainView {
   QLineEdit* txtGofu_ = nullptr;
   QPushButton* cmdKeisan_ = nullptr;
   QPushButton* cmdEnd_ = nullptr;
-  QLabel* lblShojiVal_ = nullptr;
-  QLabel* lblLandGainVal_ = nullptr;
-  QLabel* lblGofukatiVal_ = nullptr;
-  QLabel* lblGofuGainVal_ = nullptr;
-  QLabel* lblGoukeiVal_ = nullptr;
+  std::array<QLabel*, kResults.size()> results_{};  // the value boxes, as kResults lists them
   QLabel* lblVersion_ = nullptr;
   Announcer* announcer_ = nullptr;
 };

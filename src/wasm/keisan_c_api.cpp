@@ -109,9 +109,9 @@ const char* quorvel_compute(void) {
   if (!result) {
     return Answer({});
   }
-  std::array<std::string_view, quorvel::kResultTexts.size()> lines;
+  std::array<std::string_view, quorvel::kResults.size()> lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    lines[i] = (*result).*quorvel::kResultTexts[i];
+    lines[i] = (*result).*quorvel::kResults[i].text;
   }
   return Answer(lines);
 }

@@ -20,8 +20,11 @@ class FakeMainView : public MainView {
     return input;
   }
   void SetResult(const KeisanResult& r) override {
-    calls.push_back("SetResult " + r.lblShojiVal + "|" + r.lblLandGainVal + "|" + r.lblGofukatiVal +
-                    "|" + r.lblGofuGainVal + "|" + r.lblGoukeiVal);
+    std::string call = "SetResult ";
+    for (const ResultField& field : kResults) {
+      call += (&field == kResults.data() ? "" : "|") + r.*field.text;
+    }
+    calls.push_back(call);
   }
   void SetFocus(FocusTarget target) override {
     calls.push_back("SetFocus " + std::string(FocusName(target)));

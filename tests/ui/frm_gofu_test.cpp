@@ -172,9 +172,9 @@ class FrmGofuTest : public QObject {
   }
   QStringList Results() {
     QStringList texts;
-    for (const char* name :
-         {"lblShojiVal", "lblLandGainVal", "lblGofukatiVal", "lblGofuGainVal", "lblGoukeiVal"}) {
-      texts << Find<QLabel>(QString::fromLatin1(name))->text();
+    for (const quorvel::ResultField& field : quorvel::kResults) {
+      texts << Find<QLabel>(QString::fromLatin1(field.name.data(), qsizetype(field.name.size())))
+                   ->text();
     }
     return texts;
   }
