@@ -1,16 +1,12 @@
 # Windows: one self-contained quorvel.exe in a zip, with our licence and the
 # notice for the Qt libraries linked into it.
-get_target_property(qt_core_type Qt6::Core TYPE)
-if(qt_core_type STREQUAL "STATIC_LIBRARY")
-  # The window reads no image files: leave Qt's image plugins out.
-  qt_import_plugins(quorvel EXCLUDE_BY_TYPE imageformats)
-endif()
+find_package(Qt6 REQUIRED COMPONENTS Core)  # its version, for the notices
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/THIRD-PARTY.txt.in
-               ${generated}/THIRD-PARTY.txt @ONLY)
+               ${QUORVEL_GENERATED_DIR}/THIRD-PARTY.txt @ONLY)
 # The Japanese readme beside the program, as Japanese users of small Windows
 # programs look for it.
-set(readme ${generated}/はじめにお読みください.txt)
+set(readme ${QUORVEL_GENERATED_DIR}/はじめにお読みください.txt)
 add_custom_command(
   OUTPUT ${readme}
   COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/windows/readme-ja.txt.in
@@ -26,13 +22,11 @@ add_custom_target(quorvel_readme ALL DEPENDS ${readme})
 install(TARGETS quorvel RUNTIME DESTINATION .)
 install(FILES ${readme} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES ${generated}/THIRD-PARTY.txt
+install(FILES ${QUORVEL_GENERATED_DIR}/THIRD-PARTY.txt
               ${PROJECT_SOURCE_DIR}/packaging/windows/LGPL-3.0.txt
         DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Quorvel)
-set(CPACK_PACKAGE_VENDOR "Quorvel")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME "Quorvel-${PROJECT_VERSION}-win64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
