@@ -14,6 +14,7 @@
 
 #include "accessible.h"
 #include "calc_result.h"
+#include "design_layout.h"
 #include "keisan_request.h"
 #include "message_box.h"
 #include "no_ime_line_edit.h"
@@ -22,7 +23,6 @@
 #include "title_bar.h"
 #include "version_text.h"
 #include "window_look.h"
-#include "window_scale.h"
 
 namespace quorvel {
 namespace {
@@ -39,6 +39,11 @@ struct Twips {
     }
   }
 };
+
+// The client area of the design, below the title bar.
+constexpr Twips kClientWidth = 5085;
+constexpr Twips kClientHeight = 5295;
+const QSize kClientSize(kClientWidth.px, kClientHeight.px);
 
 // The same for a rectangle of the results' table, checked once for all below.
 constexpr bool WholePixels(const TwipsRect& rect) {
@@ -62,7 +67,7 @@ QString Latin1(std::string_view text) {
 template <typename Widget>
 Widget* PlaceAt(Widget* widget, std::string_view name, const QRect& pixels) {
   widget->setObjectName(Latin1(name));
-  SetDesignRect(widget, pixels);
+  DesignLayout::Of(widget)->Place(widget, pixels);
   return widget;
 }
 
@@ -80,7 +85,7 @@ QLabel* Label(QWidget* parent, const char* name, const char* text, Twips left, T
 QLabel* Caption(QWidget* parent, const char* name, const char* text, Twips left, Twips top,
                 Twips width, Twips height) {
   QLabel* label = Label(parent, name, text, left, top, width, height);
-  SetAutoSize(label);
+  DesignLayout::Of(label)->FitToText(label);
   return label;
 }
 
@@ -168,36 +173,16 @@ frmGofu::frmGofu(QWidget* parent)
   SetAccessibleNames();
   Form_Load();
   UseOwnTitleBarWhereNeeded(this);
-  FitToFont();
+  // The window is as large as its design at the layout's factor, no larger
+  // and no smaller, with its own title bar where it has one.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   optLand80_->setFocus(Qt::OtherFocusReason);
-}
-
-void frmGofu::FitToFont() {
-  // Measured at the design's size, since what a control keeps around its
-  // text does not grow with it.
-  QWidget* client = centralWidget();
-  ScaleLayout(client, 1.0);
-  const double scale = RequiredScale(client);
-  ScaleLayout(client, scale);
-  // A title bar of the window's own, where it has one, and its frame sit
-  // around the client.
-  const QMargins frame = contentsMargins();
-  setFixedSize(
-      static_cast<int>(std::lround(Twips(5085).px * scale)) + frame.left() + frame.right(),
-      static_cast<int>(std::lround(Twips(5295).px * scale)) + frame.top() + frame.bottom());
-}
-
-void frmGofu::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  // A font set later (the desktop's, or a larger DPI) needs the layout fitted again.
-  if (event->type() == QEvent::FontChange && centralWidget() != nullptr) {
-    FitToFont();
-  }
 }
 
 void frmGofu::BuildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
+  new DesignLayout(client, kClientSize);
   setCentralWidget(client);
   QWidget* c = client;
 
@@ -247,12 +232,12 @@ void frmGofu::BuildControls() {
     auto* caption = PlaceAt(
         new QLabel(QString::fromUtf8(field.caption.data(), qsizetype(field.caption.size())), c),
         field.captionName, Pixels(field.captionRect));
-    SetAutoSize(caption);
+    DesignLayout::Of(caption)->FitToText(caption);
     QLabel* value =
         Boxed(PlaceAt(new QLabel(c), field.name, Pixels(field.valueRect)), Qt::AlignRight);
     caption->setBuddy(value);
     value->setProperty(kCaption, caption->text());
-    SetWidestTexts(value, widest);
+    DesignLayout::Of(value)->AlsoFit(value, widest);
     if (field.blackText) {
       SetTextColour(value, Qt::black);
     }

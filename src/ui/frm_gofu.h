@@ -32,10 +32,7 @@ class frmGofu : public QMainWindow, public MainView {
   AskAnswer Ask(const std::string& message, const std::string& title) override;
 
  private:
-  void changeEvent(QEvent* event) override;
-
   void BuildControls();
-  void FitToFont();
   void UpdateOptionTabStop();
   void SetTabOrder();
   void SetAccessibleNames();

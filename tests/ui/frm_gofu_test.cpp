@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <QAbstractItemView>
@@ -21,11 +22,11 @@
 #include <memory>
 
 #include "contrast.h"
+#include "design_layout.h"
 #include "modal_boxes.h"
 #include "pixel_art.h"
 #include "quorvel_version.h"
 #include "window_look.h"
-#include "window_scale.h"
 
 using quorvel::AskAnswer;
 using quorvel::FocusTarget;
@@ -52,6 +53,18 @@ QString ExpectedTitleBar() {
 
 bool DesignFont(const QWidget* window) {
   return QFontInfo(window->font()).fixedPitch() && QFontInfo(window->font()).pixelSize() == 12;
+}
+
+// The window's own controls, as the design names them.
+QList<QWidget*> DesignControls(const QWidget* client) {
+  static const QRegularExpression designName(QStringLiteral("^(lbl|lbe|opt|txt|cbo|cmd|frame)"));
+  QList<QWidget*> controls;
+  for (QWidget* child : client->findChildren<QWidget*>()) {
+    if (designName.match(child->objectName()).hasMatch()) {
+      controls << child;
+    }
+  }
+  return controls;
 }
 
 // qt6ct's "darker" colour scheme, in the order of its configuration file.
@@ -286,10 +299,12 @@ class FrmGofuTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("toText");  // a caption that grows with its text
     const struct {
       const char* name;
       bool inFrame;
       int left, top, width, height;
+      bool toText = false;
     } rows[] = {
         {"lblLand", false, 120, 240, 4680, 180},
         {"frameLand", false, 120, 600, 2295, 1215},
@@ -297,45 +312,46 @@ class FrmGofuTest : public QObject {
         {"optLand100", true, 1200, 330, 855, 255},
         {"optLandEtc", true, 120, 735, 1095, 255},
         {"txtLandEtc", true, 1200, 720, 495, 270},
-        {"lblG", true, 1800, 765, 90, 180},
-        {"lblLevel01", false, 2640, 960, 540, 180},
+        {"lblG", true, 1800, 765, 90, 180, true},
+        {"lblLevel01", false, 2640, 960, 540, 180, true},
         {"cboLevelBefore", false, 3240, 900, 735, 300},
-        {"lbeLevel02", false, 4080, 960, 360, 180},
-        {"lblLevel03", false, 2640, 1380, 540, 180},
+        {"lbeLevel02", false, 4080, 960, 360, 180, true},
+        {"lblLevel03", false, 2640, 1380, 540, 180, true},
         {"cboLevelAfter", false, 3240, 1320, 735, 300},
-        {"lblLevel04", false, 4080, 1380, 720, 180},
+        {"lblLevel04", false, 4080, 1380, 720, 180, true},
         {"lblRensa", false, 120, 2040, 2895, 180},
         {"lblGofu", false, 3120, 2040, 855, 180},
-        {"lblRensa01", false, 120, 2400, 1620, 180},
+        {"lblRensa01", false, 120, 2400, 1620, 180, true},
         {"cboRensa", false, 1800, 2340, 735, 300},
-        {"lblRensa02", false, 2640, 2400, 360, 180},
+        {"lblRensa02", false, 2640, 2400, 360, 180, true},
         {"txtGofu", false, 3120, 2355, 495, 270},
-        {"lblMai", false, 3720, 2400, 180, 180},
+        {"lblMai", false, 3720, 2400, 180, 180, true},
         {"cmdKeisan", false, 4080, 2040, 735, 615},
         {"cmdEnd", false, 3960, 4200, 855, 375},
         {"lblKekka", false, 120, 2880, 4680, 180},
-        {"lblShoji", false, 120, 3270, 1080, 180},
+        {"lblShoji", false, 120, 3270, 1080, 180, true},
         {"lblShojiVal", false, 1440, 3240, 855, 255},
-        {"lblLandGain", false, 2745, 3270, 1080, 180},
+        {"lblLandGain", false, 2745, 3270, 1080, 180, true},
         {"lblLandGainVal", false, 3960, 3240, 855, 255},
-        {"lblGofukati", false, 120, 3720, 1080, 180},
+        {"lblGofukati", false, 120, 3720, 1080, 180, true},
         {"lblGofukatiVal", false, 1440, 3690, 855, 255},
-        {"lblGofuGain", false, 2745, 3720, 1080, 180},
+        {"lblGofuGain", false, 2745, 3720, 1080, 180, true},
         {"lblGofuGainVal", false, 3960, 3690, 855, 255},
-        {"lblGoukei", false, 300, 4230, 900, 180},
+        {"lblGoukei", false, 300, 4230, 900, 180, true},
         {"lblGoukeiVal", false, 1440, 4200, 855, 255},
         {"lblVersion", false, 120, 4800, 4695, 255},
     };
     static_assert(std::size(rows) == 34);
     for (const auto& row : rows) {
       QTest::newRow(row.name) << row.name << (row.inFrame ? "frameLand" : "client")
-                              << QRect(row.left, row.top, row.width, row.height);
+                              << QRect(row.left, row.top, row.width, row.height) << row.toText;
     }
   }
   void geometry() {
     QFETCH(QString, name);
     QFETCH(QString, parent);
     QFETCH(QRect, twips);
+    QFETCH(bool, toText);
     auto* widget = Find<QWidget>(name);
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
@@ -350,19 +366,45 @@ class FrmGofuTest : public QObject {
     QVERIFY2(near(actual.x(), pixels.x() * scale), qPrintable(QString::number(scale)));
     QVERIFY(near(actual.y() + actual.height() / 2.0, (pixels.y() + pixels.height() / 2.0) * scale));
     QVERIFY(actual.width() + 1 >= pixels.width() * scale);
-    if (!quorvel::IsAutoSize(widget)) {
+    if (!toText) {
       QVERIFY(near(actual.width(), pixels.width() * scale));
     }
   }
 
+  // A font set on the open window (the desktop's, a larger size) fits the
+  // design again at once: the window grows and every text still fits.
+  void fontChangeRefits() {
+    const QSize before = window_->contentsRect().size();
+    QFont larger = window_->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    window_->setFont(larger);
+    QTRY_VERIFY(window_->contentsRect().width() >= before.width() * 1.4);
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    textsFit();
+  }
+
   // Every text a control may show fits the room it draws it in, whatever
-  // the font: the widest results, every list item, a full text box.
+  // the font: its own, every list item, a full text box of the widest digit,
+  // the widest results.
   void textsFit() {
+    const QStringList widestResults = {"-14985G", "-32967G", "+328671G", "+346653G", "-346653G"};
     QStringList cut;
-    for (QWidget* control : quorvel::PlacedControls(window_->centralWidget())) {
+    for (QWidget* control : DesignControls(window_->centralWidget())) {
+      QStringList texts{control->property("text").toString()};
+      if (auto* list = qobject_cast<QComboBox*>(control)) {
+        for (int i = 0; i < list->count(); ++i) {
+          texts << list->itemText(i);
+        }
+      } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        texts << QString(box->maxLength(), QLatin1Char('0'));
+      } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        texts << frame->title();
+      } else if (control->objectName().endsWith(QLatin1String("Val"))) {
+        texts << widestResults;
+      }
       const QFontMetricsF metrics(control->font());
       const QRect room = quorvel::TextRoom(control);
-      for (const QString& text : quorvel::TextsToFit(control)) {
+      for (const QString& text : texts) {
         if (metrics.horizontalAdvance(text) > room.width() ||
             QFontInfo(control->font()).pixelSize() > room.height()) {
           cut << QStringLiteral("%1 \"%2\" in %3x%4")
@@ -414,7 +456,7 @@ class FrmGofuTest : public QObject {
     image.setDevicePixelRatio(ratio);
     window_->render(&image);
     QStringList poor;
-    for (QWidget* control : quorvel::PlacedControls(window_->centralWidget())) {
+    for (QWidget* control : DesignControls(window_->centralWidget())) {
       if (control->property("text").toString().isEmpty() && !qobject_cast<QComboBox*>(control) &&
           !qobject_cast<QGroupBox*>(control)) {
         continue;

@@ -1,6 +1,7 @@
-#include "window_scale.h"
+#include "design_layout.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <QWidgetItem>
 
 #include <algorithm>
 #include <cmath>
@@ -17,9 +19,6 @@
 namespace quorvel {
 namespace {
 
-constexpr const char* kDesignRect = "quorvelDesignRect";
-constexpr const char* kAutoSize = "quorvelAutoSize";
-constexpr const char* kWidestTexts = "quorvelWidestTexts";
 // What floating-point error may add to a size that is a whole pixel.
 constexpr double kPixelSlack = 1e-6;
 
@@ -57,22 +56,9 @@ double Growth(const QWidget* control, const QString& text, const QRect& room) {
                   (height + size.height() - room.height()) / size.height());
 }
 
-}  // namespace
-
-QList<QWidget*> PlacedControls(const QWidget* client) {
-  QList<QWidget*> placed;
-  for (QWidget* child : client->findChildren<QWidget*>()) {
-    if (child->property(kDesignRect).isValid()) {
-      placed << child;
-    }
-  }
-  return placed;
-}
-
-bool IsAutoSize(const QWidget* control) { return control->property(kAutoSize).toBool(); }
-
-QStringList TextsToFit(const QWidget* control) {
-  QStringList texts = control->property(kWidestTexts).toStringList();
+// The texts a control must be able to show: its own, the items of a list,
+// a full text box of the widest digit, and any set for it besides.
+QStringList TextsToFit(const QWidget* control, QStringList texts) {
   if (const auto* label = qobject_cast<const QLabel*>(control)) {
     texts << label->text();
   } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
@@ -91,16 +77,7 @@ QStringList TextsToFit(const QWidget* control) {
   return texts;
 }
 
-void SetDesignRect(QWidget* control, const QRect& pixels) {
-  control->setProperty(kDesignRect, pixels);
-  control->setGeometry(pixels);
-}
-
-void SetAutoSize(QWidget* label) { label->setProperty(kAutoSize, true); }
-
-void SetWidestTexts(QWidget* control, const QStringList& texts) {
-  control->setProperty(kWidestTexts, texts);
-}
+}  // namespace
 
 QRect TextRoom(const QWidget* control) {
   QStyle* style = control->style();
@@ -147,36 +124,94 @@ QRect TextRoom(const QWidget* control) {
   return control->contentsRect();
 }
 
-double RequiredScale(const QWidget* client) {
-  double scale = 1.0;
-  for (const QWidget* control : PlacedControls(client)) {
-    if (IsAutoSize(control)) {
-      continue;  // it follows its caption instead
-    }
-    const QRect room = TextRoom(control);
-    for (const QString& text : TextsToFit(control)) {
-      scale = std::max(scale, Growth(control, text, room));
-    }
-  }
-  return scale;
+DesignLayout::DesignLayout(QWidget* client, QSize designSize)
+    : QLayout(client), designSize_(designSize) {
+  setContentsMargins(0, 0, 0, 0);
 }
 
-void ScaleLayout(QWidget* client, double scale) {
+DesignLayout::~DesignLayout() {
+  while (QLayoutItem* item = DesignLayout::takeAt(0)) {
+    delete item;
+  }
+}
+
+DesignLayout* DesignLayout::Of(const QWidget* widget) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (auto* layout = qobject_cast<DesignLayout*>(w->layout())) {
+      return layout;
+    }
+  }
+  return nullptr;
+}
+
+void DesignLayout::Place(QWidget* control, const QRect& design) {
+  // Not addWidget: that would move the controls of a frame into the client.
+  entries_.append({new QWidgetItem(control), design, false, {}});
+  control->setGeometry(design);
+  invalidate();
+}
+
+DesignLayout::Entry* DesignLayout::Find(const QWidget* control) {
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [control](const Entry& e) {
+    return e.item->widget() == control;
+  });
+  return found != entries_.end() ? &*found : nullptr;
+}
+
+void DesignLayout::FitToText(QWidget* caption) {
+  if (Entry* entry = Find(caption)) {
+    entry->fitToText = true;
+    invalidate();
+  }
+}
+
+void DesignLayout::AlsoFit(QWidget* control, const QStringList& texts) {
+  if (Entry* entry = Find(control)) {
+    entry->alsoFit = texts;
+    invalidate();
+  }
+}
+
+double DesignLayout::Factor() const {
+  if (!factor_) {
+    // Measured at the design's size, since what a control keeps around its
+    // text (frame, margins, indicator, arrow) does not grow with it.
+    PlaceAll(1.0);
+    double factor = 1.0;
+    for (const Entry& entry : entries_) {
+      const QWidget* control = entry.item->widget();
+      if (entry.fitToText) {
+        continue;  // it follows its text instead
+      }
+      const QRect room = TextRoom(control);
+      for (const QString& text : TextsToFit(control, entry.alsoFit)) {
+        factor = std::max(factor, Growth(control, text, room));
+      }
+    }
+    factor_ = factor;
+  }
+  return *factor_;
+}
+
+void DesignLayout::PlaceAll(double factor) const {
   // Places to the nearest pixel; sizes up, so that a room measured to a
   // fraction of a pixel is not rounded below what its text needs.
-  const auto place = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
-  const auto size = [scale](int pixels) {
-    return static_cast<int>(std::ceil(pixels * scale - kPixelSlack));
+  const auto place = [factor](int pixels) {
+    return static_cast<int>(std::lround(pixels * factor));
   };
-  for (QWidget* control : PlacedControls(client)) {
-    const QRect design = control->property(kDesignRect).toRect();
+  const auto size = [factor](int pixels) {
+    return static_cast<int>(std::ceil(pixels * factor - kPixelSlack));
+  };
+  for (const Entry& entry : entries_) {
+    QWidget* control = entry.item->widget();
+    const QRect& design = entry.design;
     QRect rect(place(design.x()), place(design.y()), size(design.width()), size(design.height()));
-    if (IsAutoSize(control)) {
+    if (entry.fitToText) {
       // Wider to the right, as a left-aligned caption grows; taller about
       // its middle, so the line stays on its row.
       const QFontMetricsF metrics(control->font());
       double width = 0;
-      for (const QString& text : TextsToFit(control)) {
+      for (const QString& text : TextsToFit(control, entry.alsoFit)) {
         width = std::max(width, metrics.horizontalAdvance(text));
       }
       const int height = static_cast<int>(std::ceil(EmHeight(control->font())));
@@ -186,6 +221,41 @@ void ScaleLayout(QWidget* client, double scale) {
     }
     control->setGeometry(rect);
   }
+}
+
+void DesignLayout::addItem(QLayoutItem* item) {
+  entries_.append({item, item->geometry(), false, {}});
+}
+
+QLayoutItem* DesignLayout::itemAt(int index) const {
+  return index >= 0 && index < entries_.size() ? entries_.at(index).item : nullptr;
+}
+
+QLayoutItem* DesignLayout::takeAt(int index) {
+  if (index < 0 || index >= entries_.size()) {
+    return nullptr;
+  }
+  return entries_.takeAt(index).item;
+}
+
+int DesignLayout::count() const { return static_cast<int>(entries_.size()); }
+
+QSize DesignLayout::sizeHint() const {
+  const double factor = Factor();
+  return {static_cast<int>(std::lround(designSize_.width() * factor)),
+          static_cast<int>(std::lround(designSize_.height() * factor))};
+}
+
+QSize DesignLayout::minimumSize() const { return sizeHint(); }
+
+void DesignLayout::setGeometry(const QRect& rect) {
+  QLayout::setGeometry(rect);
+  PlaceAll(Factor());
+}
+
+void DesignLayout::invalidate() {
+  factor_.reset();
+  QLayout::invalidate();
 }
 
 }  // namespace quorvel
