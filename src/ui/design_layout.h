@@ -23,7 +23,10 @@ class DesignLayout : public QLayout {
   // `designSize` is its size in the design, in pixels at 96 dpi.
   DesignLayout(QWidget* client, QSize designSize);
   ~DesignLayout() override;
-  Q_DISABLE_COPY_MOVE(DesignLayout)
+  DesignLayout(const DesignLayout&) = delete;
+  DesignLayout& operator=(const DesignLayout&) = delete;
+  DesignLayout(DesignLayout&&) = delete;
+  DesignLayout& operator=(DesignLayout&&) = delete;
 
   // The layout that places the controls under `widget`'s client.
   static DesignLayout* Of(const QWidget* widget);
