@@ -14,12 +14,20 @@ set(QUORVEL_VERSION_TEXT
     "${PROJECT_VERSION_MAJOR}.${minor_zeros}${PROJECT_VERSION_MINOR}.${tweak_zeros}${PROJECT_VERSION_TWEAK}")
 
 # The release date, from the changelog's entry for this version.
-file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md release_heading
-     REGEX "^## ${PROJECT_VERSION} \\([0-9-]+\\)")
-if(NOT release_heading MATCHES "\\(([0-9-]+)\\)")
+include(${CMAKE_CURRENT_LIST_DIR}/read_changelog.cmake)
+set(QUORVEL_RELEASE_DATE "")
+macro(quorvel_release_date version day)
+  if("${version}" STREQUAL PROJECT_VERSION)
+    set(QUORVEL_RELEASE_DATE ${day})
+  endif()
+endmacro()
+macro(quorvel_skip_line text)
+endmacro()
+quorvel_read_changelog(${PROJECT_SOURCE_DIR}/CHANGELOG.md quorvel_release_date quorvel_skip_line
+                       quorvel_skip_line)
+if(NOT QUORVEL_RELEASE_DATE)
   message(FATAL_ERROR "CHANGELOG.md has no entry \"## ${PROJECT_VERSION} (YYYY-MM-DD)\"")
 endif()
-set(QUORVEL_RELEASE_DATE ${CMAKE_MATCH_1})
 
 set(CPACK_PACKAGE_VENDOR "Quorvel")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -21,6 +21,7 @@ add_custom_command(
           -DPACKAGE=${CPACK_PACKAGE_NAME} "-DMAINTAINER=${CPACK_PACKAGE_CONTACT}"
           -P ${PROJECT_SOURCE_DIR}/packaging/changelog.cmake
   DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_SOURCE_DIR}/packaging/changelog.cmake
+          ${PROJECT_SOURCE_DIR}/cmake/read_changelog.cmake
   COMMENT "Writing the Debian changelog"
   VERBATIM)
 foreach(file quorvel.1 changelog)

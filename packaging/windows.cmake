@@ -15,6 +15,7 @@ add_custom_command(
           -P ${PROJECT_SOURCE_DIR}/packaging/windows/readme.cmake
   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/windows/readme-ja.txt.in
           ${PROJECT_SOURCE_DIR}/packaging/windows/readme.cmake ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+          ${PROJECT_SOURCE_DIR}/cmake/read_changelog.cmake
   COMMENT "Writing the Japanese readme"
   VERBATIM)
 add_custom_target(quorvel_readme ALL DEPENDS ${readme})

@@ -14,7 +14,8 @@ double Linear(double channel) {
 
 double RelativeLuminance(const QColor& colour) {
   const QColor rgb = colour.toRgb();
-  return 0.2126 * Linear(rgb.redF()) + 0.7152 * Linear(rgb.greenF()) + 0.0722 * Linear(rgb.blueF());
+  return 0.2126 * Linear(rgb.redF()) + 0.7152 * Linear(rgb.greenF()) +
+         0.0722 * Linear(rgb.blueF());
 }
 
 double ContrastRatio(const QColor& one, const QColor& other) {

@@ -23,49 +23,60 @@ constexpr double kShadowContrast = 9.0;
 // text's 4.5:1 against the window, a margin over the 3:1 they need, so that
 // the antialiased pixels of a circle still stand out.
 struct MarkColours {
-  explicit MarkColours(const QPalette& palette)
-      : window(palette.color(QPalette::Window)),
-        ink(palette.color(QPalette::WindowText)),
-        edge(Toward(window, ink, window, kReadableContrast)),
-        shadow(Toward(window, ink, window, kShadowContrast)),
-        focus(Toward(palette.color(QPalette::Highlight), ink, window, kReadableContrast)) {}
-
-  QColor window;
-  QColor ink;
   QColor edge;
   QColor shadow;
   QColor focus;
 };
+
+MarkColours MarksOn(const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  const QColor ink = palette.color(QPalette::WindowText);
+  return {Toward(window, ink, window, kReadableContrast),
+          Toward(window, ink, window, kShadowContrast),
+          Toward(palette.color(QPalette::Highlight), ink, window, kReadableContrast)};
+}
 
 bool KeyboardFocus(const QStyleOption* option) {
   return option->state.testFlag(QStyle::State_HasFocus) &&
          option->state.testFlag(QStyle::State_KeyboardFocusChange);
 }
 
+// The keyboard focus mark: `width` one-pixel rings just inside `rect`.
+void DrawFocusRing(QPainter* painter, const QRect& rect, const QPalette& palette, int width) {
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, false);
+  painter->setBrush(Qt::NoBrush);
+  painter->setPen(MarksOn(palette).focus);
+  for (int ring = 0; ring < width; ++ring) {
+    painter->drawRect(rect.adjusted(ring, ring, -1 - ring, -1 - ring));
+  }
+  painter->restore();
+}
+
 // A frame sunk into the window: an edge all round, the shadow inside it at
-// the top and left; in focus, a ring two pixels wide in the focus colour.
+// the top and left; in focus, a ring two pixels wide instead.
 void DrawSunkenFrame(QPainter* painter, const QRect& rect, const QPalette& palette, bool focused) {
-  const MarkColours colours(palette);
+  if (focused) {
+    DrawFocusRing(painter, rect, palette, 2);
+    return;
+  }
+  const MarkColours colours = MarksOn(palette);
   const QRect outer = rect.adjusted(0, 0, -1, -1);
   const QRect inner = outer.adjusted(1, 1, -1, -1);
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing, false);
   painter->setBrush(Qt::NoBrush);
-  painter->setPen(focused ? colours.focus : colours.edge);
+  painter->setPen(colours.edge);
   painter->drawRect(outer);
-  if (focused) {
-    painter->drawRect(inner);
-  } else {
-    painter->setPen(colours.shadow);
-    painter->drawLine(inner.topLeft(), inner.topRight());
-    painter->drawLine(inner.topLeft(), inner.bottomLeft());
-  }
+  painter->setPen(colours.shadow);
+  painter->drawLine(inner.topLeft(), inner.topRight());
+  painter->drawLine(inner.topLeft(), inner.bottomLeft());
   painter->restore();
 }
 
 // Fusion's circle and dot, in the edge, shadow and text colours.
 void DrawOption(QPainter* painter, const QStyleOption* option) {
-  const MarkColours colours(option->palette);
+  const MarkColours colours = MarksOn(option->palette);
   const QRect& rect = option->rect;
   const QPointF centre = rect.center() + QPointF(1, 1);
   const qreal radius = (rect.width() + (rect.width() + 1) % 2) / 2.0 - 1;
@@ -115,22 +126,13 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
       return;
     case PE_FrameFocusRect:
       if (KeyboardFocus(option)) {
-        painter->save();
-        painter->setPen(MarkColours(option->palette).focus);
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        painter->restore();
+        DrawFocusRing(painter, option->rect, option->palette, 1);
       }
       return;
     case PE_PanelButtonCommand:
       QProxyStyle::drawPrimitive(element, option, painter, widget);
       if (KeyboardFocus(option)) {
-        painter->save();
-        painter->setPen(MarkColours(option->palette).focus);
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
-        painter->restore();
+        DrawFocusRing(painter, option->rect, option->palette, 2);
       }
       return;
     default:

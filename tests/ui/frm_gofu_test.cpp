@@ -685,21 +685,14 @@ class FrmGofuTest : public QObject {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("picked");
-    QTest::newRow("before 3") << "cboLevelBefore"
-                              << "3"
-                              << "  3";
-    QTest::newRow("after 1") << "cboLevelAfter"
-                             << "1"
-                             << "  1";
-    QTest::newRow("chain 5") << "cboRensa"
-                             << "5" << U(" 5～");
+    // clang-format off
+    QTest::newRow("before 3") << "cboLevelBefore" << "3" << "  3";
+    QTest::newRow("after 1") << "cboLevelAfter" << "1" << "  1";
+    QTest::newRow("chain 5") << "cboRensa" << "5" << U(" 5～");
     QTest::newRow("full-width 2") << "cboLevelBefore" << U("２") << "  2";
-    QTest::newRow("no item 6") << "cboLevelAfter"
-                               << "6"
-                               << "  4";
-    QTest::newRow("letter") << "cboRensa"
-                            << "a"
-                            << "  3";
+    QTest::newRow("no item 6") << "cboLevelAfter" << "6" << "  4";
+    QTest::newRow("letter") << "cboRensa" << "a" << "  3";
+    // clang-format on
   }
   void digitPicksListItem() {
     QFETCH(QString, list);

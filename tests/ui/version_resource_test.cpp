@@ -20,8 +20,7 @@ QByteArray VersionInfo() {
 }
 
 QString StringValue(const QByteArray& info, const char* name) {
-  const std::wstring path =
-      L"\\StringFileInfo\\041104B0\\" + QString::fromLatin1(name).toStdWString();
+  const std::wstring path = L"\\StringFileInfo\\041104B0\\" + QString::fromLatin1(name).toStdWString();
   void* value = nullptr;
   UINT length = 0;
   if (!VerQueryValueW(info.constData(), path.c_str(), &value, &length) || length == 0) {
@@ -59,8 +58,7 @@ class VersionResourceTest : public QObject {
     QTest::addColumn<QString>("value");
     QTest::newRow("FileVersion") << "FileVersion" << QUORVEL_VERSION_TEXT;
     QTest::newRow("ProductVersion") << "ProductVersion" << QUORVEL_VERSION_TEXT;
-    QTest::newRow("ProductName") << "ProductName"
-                                 << "Quorvel";
+    QTest::newRow("ProductName") << "ProductName" << "Quorvel";
     QTest::newRow("Comments") << "Comments"
                               << QString::fromUtf8("土地レベルアップ時の魔力変動計算を行う");
   }
