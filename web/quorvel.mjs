@@ -58,11 +58,47 @@ function announce(texts) {
   });
 }
 
+// On a short screen the results may lie below the fold: bring them up, but
+// no further than keeps 計算 in view.
+function revealResults() {
+  const margin = 8;
+  const below = Math.max(...results.map((output) => output.getBoundingClientRect().bottom))
+    + margin - window.innerHeight;
+  const room = byId('cmdKeisan').getBoundingClientRect().top - margin;
+  if (below > 0 && room > 0) {
+    window.scrollBy({ top: Math.min(below, room), behavior: 'instant' });
+  }
+}
+
 function setResult(texts) {
   results.forEach((output, i) => {
     output.value = texts[i];
   });
   announce(texts);
+  revealResults();
+}
+
+// A Japanese keyboard in full-width mode types "５０"; the window's boxes
+// keep the input method off, a page cannot, so the page reads full-width
+// digits, signs, period and space as the ASCII ones the core expects. One
+// character stays one character, so the three-character limit still holds.
+const FULL_WIDTH = /[\uFF10-\uFF19\uFF0B\uFF0D\uFF0E\u3000]/g;
+const halfWidth = (text) => text.replace(FULL_WIDTH, (c) =>
+  (c === '\u3000' ? ' ' : String.fromCharCode(c.charCodeAt(0) - 0xFEE0)));
+
+function toHalfWidth(event) {
+  const box = event.target;
+  // An input method's text still being composed is its own; it arrives
+  // converted once committed.
+  if (event.isComposing) {
+    return;
+  }
+  const text = halfWidth(box.value).slice(0, box.maxLength);
+  if (text !== box.value) {
+    const [start, end] = [box.selectionStart, box.selectionEnd];
+    box.value = text;
+    box.setSelectionRange(start, end);
+  }
 }
 
 async function cmdKeisan_Click() {
@@ -128,6 +164,10 @@ function fitFont() {
 
 byId('cmdKeisan').addEventListener('click', cmdKeisan_Click);
 byId('cmdEnd').addEventListener('click', cmdEnd_Click);
+for (const box of form.querySelectorAll('input[type=text]')) {
+  box.addEventListener('input', toHalfWidth);
+  box.addEventListener('compositionend', toHalfWidth);
+}
 // Enter in a field starts nothing, as in the window.
 form.addEventListener('submit', (event) => event.preventDefault());
 document.fonts.ready.then(fitFont);
