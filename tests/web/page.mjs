@@ -1,5 +1,5 @@
-// What the browser tests share: opening the page once its core has loaded, and
-// filling the window's controls as a user does.
+// What the browser tests share: opening the page once its core has loaded,
+// the table of requests with the native core's answers, a phone.
 import { readFileSync } from 'node:fs';
 
 export async function openPage(page) {
@@ -18,14 +18,8 @@ export function pageRequests() {
     });
 }
 
-export async function enter(page, row) {
-  await page.locator(`#opt${row.land}`).check();
-  await page.locator('#txtLandEtc').fill(row.landEtc);
-  await page.locator('#cboLevelBefore').selectOption(row.before);
-  await page.locator('#cboLevelAfter').selectOption(row.after);
-  await page.locator('#cboRensa').selectOption(row.chain);
-  await page.locator('#txtGofu').fill(row.gofu);
-}
+// A phone in the hand, for Playwright's test.use() with its viewport.
+export const PHONE = { hasTouch: true, isMobile: true, deviceScaleFactor: 2 };
 
 // The five results in reading order, as the page shows them.
 export const resultTexts = (page) => page.locator('#frmGofu output').allTextContents();

@@ -1,32 +1,90 @@
-// A 360 x 640 phone with touch: the window fits the width, every target is
-// at least 24 x 24 CSS px, and the results can be read after a tap on 計算.
+// The page in the hand, on phones from 320 to 412 px wide, measured by the
+// controls' ids: text a phone need not zoom into (16 px in fields, 14 px
+// elsewhere), targets of 44 x 44 px at least 8 px apart, nothing to scroll
+// sideways, and after 計算 the button and the five results in view together.
 import { expect, test } from '@playwright/test';
-import { openPage, resultTexts } from './page.mjs';
+import { PHONE, openPage, pageRequests, resultTexts } from './page.mjs';
 
-test.use({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true, deviceScaleFactor: 3 });
+const PHONES = [
+  { width: 320, height: 568 },
+  { width: 360, height: 640 },
+  { width: 390, height: 844, whole: true },
+  { width: 412, height: 915, whole: true },
+];
 
-test('fits, takes fingers and shows the results', async ({ page }) => {
-  await openPage(page);
-  const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-  expect(widths[0]).toBeLessThanOrEqual(widths[1]);
-
-  // What a finger hits: an option's whole caption, the boxes, lists, buttons.
-  const targets = await page.locator('.option, input[type=text], select, button:visible').evaluateAll(
-    (elements) => elements.map((element) => {
-      const box = element.getBoundingClientRect();
-      return { id: element.id || element.querySelector('input').id, width: box.width, height: box.height };
-    }),
-  );
-  expect(targets).toHaveLength(10);
-  for (const target of targets) {
-    expect.soft(Math.min(target.width, target.height), target.id).toBeGreaterThanOrEqual(24);
+// Runs in the page: every text's size, and what a thumb hits with its box.
+function measure() {
+  const texts = [];
+  const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    const element = node.parentElement;
+    if (node.textContent.trim() && element.checkVisibility() && !element.closest('.visually-hidden')) {
+      texts.push({ id: element.id || element.closest('[id]').id, size: parseFloat(getComputedStyle(element).fontSize) });
+    }
   }
+  const fields = [...document.querySelectorAll('input[type=text], select')].map((field) =>
+    ({ id: field.id, size: parseFloat(getComputedStyle(field).fontSize) }));
+  const targets = [...document.querySelectorAll('.option, input[type=text], select, button')]
+    .filter((element) => element.checkVisibility())
+    .map((element) => {
+      const { left, top, right, bottom } = element.getBoundingClientRect();
+      const id = element.id || element.querySelector('input')?.id || element.textContent;
+      return { id, inDialog: Boolean(element.closest('dialog')), left, top, right, bottom };
+    });
+  return { texts, fields, targets };
+}
 
-  await page.locator('#cmdKeisan').tap();
-  expect(await resultTexts(page)).toEqual(['-560G', '+1008G', '+10', '+500G', '+948G']);
-  for (const output of await page.locator('#frmGofu output').all()) {
-    await expect(output).toBeInViewport({ ratio: 1 });
-    // Nothing cut: the text fits its box.
-    expect(await output.evaluate((box) => box.scrollWidth <= box.clientWidth)).toBe(true);
+function checkTargets(targets) {
+  for (const [i, a] of targets.entries()) {
+    expect.soft(Math.min(a.right - a.left, a.bottom - a.top), `${a.id}: size`).toBeGreaterThanOrEqual(44);
+    for (const b of targets.slice(i + 1)) {
+      const apart = Math.max(b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom);
+      expect.soft(apart, `${a.id} to ${b.id}`).toBeGreaterThanOrEqual(8);
+    }
   }
-});
+}
+
+for (const phone of PHONES) {
+  test.describe(`${phone.width} x ${phone.height}`, () => {
+    test.use({ ...PHONE, viewport: { width: phone.width, height: phone.height } });
+
+    test('reads, takes thumbs and shows the results', async ({ page }) => {
+      await openPage(page);
+      const { texts, fields, targets } = await page.evaluate(measure);
+      for (const field of fields) {
+        expect.soft(field.size, `${field.id}: field text`).toBeGreaterThanOrEqual(16);
+      }
+      for (const text of texts) {
+        expect.soft(text.size, `${text.id}: text`).toBeGreaterThanOrEqual(14);
+      }
+      // The three options, two boxes, three lists and two buttons.
+      expect(targets).toHaveLength(10);
+      checkTargets(targets);
+      expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(phone.width);
+      if (phone.whole) {
+        await expect(page.locator('#frmGofu')).toBeInViewport({ ratio: 1 });
+      }
+
+      await page.locator('#cmdKeisan').tap();
+      const [startUp] = pageRequests();
+      await expect.poll(() => resultTexts(page)).toEqual(startUp.compute);
+      for (const id of ['cmdKeisan', ...await page.locator('#frmGofu output').evaluateAll((all) => all.map((o) => o.id))]) {
+        await expect(page.locator(`#${id}`), id).toBeInViewport({ ratio: 1 });
+      }
+      for (const output of await page.locator('#frmGofu output').all()) {
+        // Nothing cut: the text fits its box.
+        expect(await output.evaluate((box) => box.scrollWidth <= box.clientWidth)).toBe(true);
+      }
+    });
+
+    test('dialog buttons take thumbs', async ({ page }) => {
+      await openPage(page);
+      await page.locator('#cboLevelBefore').selectOption('  5');
+      await page.locator('#cmdKeisan').tap();
+      await expect(page.locator('#dlgAsk')).toBeVisible();
+      const buttons = (await page.evaluate(measure)).targets.filter(({ inDialog }) => inDialog);
+      expect(buttons).toHaveLength(2);
+      checkTargets(buttons);
+    });
+  });
+}

@@ -1,15 +1,20 @@
 // No accessibility violations in the light and dark designs and in forced
 // colours (Windows high contrast), with the window as it starts, after 計算,
-// and with a warning open.
+// and with a warning open, on a desktop and in the phone layout.
 import AxeBuilder from '@axe-core/playwright';
 import { expect, test } from '@playwright/test';
-import { openPage } from './page.mjs';
+import { PHONE, openPage } from './page.mjs';
 
 const THEMES = [
   { name: 'light', colorScheme: 'light', forcedColors: 'none' },
   { name: 'dark', colorScheme: 'dark', forcedColors: 'none' },
   { name: 'forced colours', colorScheme: 'dark', forcedColors: 'active' },
 ];
+
+const VIEWS = {
+  desktop: {},
+  phone: { ...PHONE, viewport: { width: 360, height: 640 } },
+};
 
 const STATES = {
   'at start': async () => {},
@@ -54,19 +59,24 @@ function lowContrastMarks() {
   return low;
 }
 
-for (const theme of THEMES) {
-  for (const [state, reach] of Object.entries(STATES)) {
-    test(`${theme.name}, ${state}`, async ({ page }) => {
-      await page.emulateMedia({ colorScheme: theme.colorScheme, forcedColors: theme.forcedColors });
-      await openPage(page);
-      await reach(page);
-      const { violations } = await new AxeBuilder({ page })
-        .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'])
-        .analyze();
-      expect(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`)).toEqual([]);
-      // What marks a control, its edge and the focus ring, stands out from
-      // the page at 3:1 or more (WCAG 1.4.11), which axe does not measure.
-      expect(await page.evaluate(lowContrastMarks)).toEqual([]);
-    });
-  }
+for (const [view, options] of Object.entries(VIEWS)) {
+  test.describe(view, () => {
+    test.use(options);
+    for (const theme of THEMES) {
+      for (const [state, reach] of Object.entries(STATES)) {
+        test(`${theme.name}, ${state}`, async ({ page }) => {
+          await page.emulateMedia({ colorScheme: theme.colorScheme, forcedColors: theme.forcedColors });
+          await openPage(page);
+          await reach(page);
+          const { violations } = await new AxeBuilder({ page })
+            .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'])
+            .analyze();
+          expect(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`)).toEqual([]);
+          // What marks a control, its edge and the focus ring, stands out from
+          // the page at 3:1 or more (WCAG 1.4.11), which axe does not measure.
+          expect(await page.evaluate(lowContrastMarks)).toEqual([]);
+        });
+      }
+    }
+  });
 }

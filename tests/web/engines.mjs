@@ -1,0 +1,154 @@
+// The three browser engines behind one small driver, so that one table of
+// requests runs on each: Blink (Debian's Chromium, through Playwright),
+// Gecko (Debian's Firefox ESR, through WebDriver BiDi with puppeteer-core)
+// and WebKit (WebKitGTK's MiniBrowser, through its WebDriver). None is
+// downloaded. WebKit needs an X display.
+//
+// A driver: goto(url), evaluate(fn, arg) (fn runs in the page), click(selector),
+// type(selector, text) (replaces the field's text, key by key),
+// select(selector, value), press(key), close().
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+// The keys the tests press, as WebDriver spells them.
+const WEBDRIVER_KEYS = { Escape: '\uE00C', Backspace: '\uE003' };
+
+async function chromium() {
+  const { chromium: engine } = await import('playwright-core');
+  const browser = await engine.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    // Root in CI needs --no-sandbox; the rest keeps Chromium off the network.
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run'],
+  });
+  const page = await browser.newPage();
+  return {
+    goto: (url) => page.goto(url),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    click: (selector) => page.click(selector),
+    async type(selector, text) {
+      await page.click(selector);
+      await page.keyboard.press('ControlOrMeta+A');
+      await (text ? page.keyboard.type(text) : page.keyboard.press('Backspace'));
+    },
+    select: (selector, value) => page.selectOption(selector, value),
+    press: (key) => page.keyboard.press(key),
+    close: () => browser.close(),
+  };
+}
+
+async function firefox() {
+  const { default: puppeteer } = await import('puppeteer-core');
+  const profile = mkdtempSync(join(tmpdir(), 'quorvel-firefox-'));
+  const browser = await puppeteer.launch({
+    browser: 'firefox',
+    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+    headless: true,
+    userDataDir: profile,
+  });
+  const page = await browser.newPage();
+  return {
+    goto: (url) => page.goto(url),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    click: (selector) => page.click(selector),
+    async type(selector, text) {
+      await page.click(selector);
+      await page.evaluate((s) => document.querySelector(s).select(), selector);
+      await (text ? page.keyboard.type(text) : page.keyboard.press('Backspace'));
+    },
+    select: (selector, value) => page.select(selector, value),
+    press: (key) => page.keyboard.press(key),
+    async close() {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// WebDriver over HTTP, as WebKitWebDriver speaks it: a handful of endpoints.
+async function webkit() {
+  const port = 4444 + Math.floor(Math.random() * 1000);
+  const driver = spawn(process.env.WEBKIT_DRIVER ?? 'WebKitWebDriver', [`--port=${port}`],
+    { stdio: 'ignore' });
+  const base = `http://127.0.0.1:${port}`;
+  const call = async (method, path, body) => {
+    const response = await fetch(base + path, {
+      method,
+      headers: { 'content-type': 'application/json; charset=utf-8' },
+      body: body && JSON.stringify(body),
+    });
+    const { value } = await response.json();
+    if (!response.ok) {
+      throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
+    }
+    return value;
+  };
+  for (let tries = 0; ; tries += 1) {
+    try {
+      await call('GET', '/status');
+      break;
+    } catch (error) {
+      if (tries > 100) {
+        driver.kill();
+        throw error;
+      }
+      await new Promise((resolve) => { setTimeout(resolve, 100); });
+    }
+  }
+  const capabilities = {
+    alwaysMatch: {
+      'webkitgtk:browserOptions': {
+        binary: process.env.WEBKIT_BROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+        args: ['--automation'],
+      },
+    },
+  };
+  let sessionId = null;
+  const endSession = async () => {
+    if (sessionId) {
+      await call('DELETE', `/session/${sessionId}`).catch(() => {});
+      sessionId = null;
+    }
+  };
+  const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body ?? {});
+  const element = async (selector) => {
+    const found = await session('POST', '/element', { using: 'css selector', value: selector });
+    return `/element/${Object.values(found)[0]}`;
+  };
+  const keyActions = (values) => session('POST', '/actions', {
+    actions: [{ type: 'key', id: 'keyboard', actions: values.flatMap((value) =>
+      [{ type: 'keyDown', value }, { type: 'keyUp', value }]) }],
+  });
+  return {
+    // A fresh browser for every page: WebKitGTK's web process has crashed
+    // here on leaving a page that automation had driven, and loading the
+    // page shown again can return before the new document takes over.
+    async goto(url) {
+      await endSession();
+      ({ sessionId } = await call('POST', '/session', { capabilities }));
+      await session('POST', '/url', { url });
+    },
+    evaluate: (fn, arg) =>
+      session('POST', '/execute/sync', { script: `return (${fn})(arguments[0])`, args: [arg ?? null] }),
+    click: async (selector) => session('POST', `${await element(selector)}/click`),
+    async type(selector, text) {
+      const field = await element(selector);
+      await session('POST', `${field}/clear`);
+      if (text) {
+        await session('POST', `${field}/value`, { text });
+      }
+    },
+    // Clicking an option picks it, as WebDriver defines.
+    select: async (selector, value) =>
+      session('POST', `${await element(`${selector} option[value="${value}"]`)}/click`),
+    press: (key) => keyActions([WEBDRIVER_KEYS[key] ?? key]),
+    async close() {
+      await endSession();
+      driver.kill();
+    },
+  };
+}
+
+export const ENGINES = { chromium, firefox, webkit };

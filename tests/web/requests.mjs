@@ -1,0 +1,164 @@
+// Requests entered through the page as a user does, in one browser engine,
+// against the native core's answers: the results, each warning with the
+// focus and selection it leaves, the question's title with はい, いいえ and
+// Esc; then full-width input as a Japanese keyboard types it.
+//   node requests.mjs chromium|firefox|webkit
+// Needs QUORVEL_SITE_DIR and QUORVEL_PAGE_ANSWERS; WebKit also a DISPLAY.
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { after, before, test } from 'node:test';
+import { ENGINES } from './engines.mjs';
+import { pageRequests } from './page.mjs';
+
+const engine = process.argv[2];
+const port = 8200 + Object.keys(ENGINES).indexOf(engine);
+const url = `http://127.0.0.1:${port}/`;
+let server;
+let browser;
+
+// Polls fn in the page until what it returns is accepted (by default,
+// anything but false).
+async function until(fn, arg, what, accept = (answer) => answer !== false) {
+  const deadline = Date.now() + 10000;
+  for (;;) {
+    const value = await browser.evaluate(fn, arg);
+    if (accept(value)) {
+      return value;
+    }
+    if (Date.now() > deadline) {
+      throw new Error(`timed out waiting for ${what}`);
+    }
+    await new Promise((resolve) => { setTimeout(resolve, 50); });
+  }
+}
+
+// What the page shows, read in the page.
+const openBox = (id) => {
+  const box = document.getElementById(id);
+  return box.open && {
+    title: box.querySelector('h2').textContent,
+    message: box.querySelector('[id$="Message"]').textContent,
+    focus: document.activeElement.textContent,
+  };
+};
+const hasFocus = (id) => document.activeElement.id === id;
+const selection = () => {
+  const field = document.activeElement;
+  return field.select ? [field.selectionStart, field.selectionEnd, field.value.length] : null;
+};
+const shown = () => ({
+  results: [...document.querySelectorAll('#frmGofu output')].map((output) => output.value),
+  spoken: document.getElementById('announcement').textContent,
+  captions: [...document.querySelectorAll('#frmGofu output')].map((output) => output.labels[0].textContent),
+});
+const announced = ({ spoken }) => spoken !== '';
+const value = (selector) => document.querySelector(selector).value;
+const NO_RESULTS = ['', '', '', '', ''];
+
+async function open() {
+  await browser.goto(url);
+  await until(() => document.documentElement.dataset.ready === 'true', null, 'the page');
+}
+
+before(async () => {
+  server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
+    '--directory', process.env.QUORVEL_SITE_DIR], { stdio: 'ignore' });
+  browser = await ENGINES[engine]();
+  for (let tries = 0; ; tries += 1) {
+    try {
+      await open();
+      break;
+    } catch (error) {
+      if (tries > 20) {
+        throw error;
+      }
+    }
+  }
+});
+
+after(async () => {
+  await browser?.close();
+  server?.kill();
+});
+
+for (const row of pageRequests()) {
+  test(row.name, async () => {
+    await open();
+    await browser.click(`#opt${row.land}`);
+    await browser.type('#txtLandEtc', row.landEtc);
+    await browser.select('#cboLevelBefore', row.before);
+    await browser.select('#cboLevelAfter', row.after);
+    await browser.select('#cboRensa', row.chain);
+    await browser.type('#txtGofu', row.gofu);
+    await browser.click('#cmdKeisan');
+
+    if (row.check) {
+      const [message, title, focus] = row.check;
+      const box = await until(openBox, 'dlgWarn', 'the warning');
+      assert.deepEqual(box, { title, message, focus: 'OK' });
+      assert.equal(await browser.evaluate(openBox, 'dlgAsk'), false);
+      await browser.click('#dlgWarn button');
+      await until(hasFocus, focus, `the focus on ${focus}`);
+      // A text box's whole text is selected, so typing replaces it.
+      const selected = await browser.evaluate(selection);
+      if (selected) {
+        assert.deepEqual(selected, [0, selected[2], selected[2]]);
+      }
+      assert.deepEqual((await browser.evaluate(shown)).results, NO_RESULTS);
+      return;
+    }
+
+    if (row.question) {
+      const [message, title] = row.question;
+      assert.deepEqual(await until(openBox, 'dlgAsk', 'the question'), { title, message, focus: 'はい' });
+      if (row.reply === 'esc') {
+        await browser.press('Escape');
+      } else {
+        await browser.click(`#dlgAsk button[value=${row.reply}]`);
+      }
+      await until((id) => !document.getElementById(id).open, 'dlgAsk', 'the question to close');
+      if (row.reply !== 'yes') {
+        await until(hasFocus, 'cboLevelBefore', 'the focus on cboLevelBefore');
+        assert.deepEqual((await browser.evaluate(shown)).results, NO_RESULTS);
+        return;
+      }
+    }
+    const { results, spoken, captions } = await until(shown, null, 'the results', announced);
+    assert.deepEqual(results, row.compute);
+    // Screen readers hear every caption with its value, once.
+    assert.equal(spoken, captions.map((caption, i) => `${caption} ${row.compute[i]}`.trim()).join('、'));
+  });
+}
+
+// Full-width digits, signs, period and space arrive as ASCII, key by key or
+// committed at once; the three-character limit counts what is left; other
+// full-width letters stay as typed, for the core to warn about.
+const FULL_WIDTH = [
+  ['５０', '50'],
+  ['＋１．', '+1.'],
+  ['－　９', '- 9'],
+  ['１２３４', '123'],
+  ['ａｂｃ', 'ａｂｃ'],
+];
+test('full-width input', async () => {
+  await open();
+  for (const [typed, expected] of FULL_WIDTH) {
+    for (const field of ['#txtGofu', '#txtLandEtc']) {
+      await browser.type(field, typed);
+      assert.equal(await browser.evaluate(value, field), expected, `${typed} typed into ${field}`);
+      await browser.type(field, '');
+      // As an input method commits it, or a paste: one edit, one input event.
+      await browser.evaluate(([selector, text]) => {
+        document.querySelector(selector).focus();
+        document.execCommand('insertText', false, text);
+      }, [field, typed]);
+      assert.equal(await browser.evaluate(value, field), expected, `${typed} committed into ${field}`);
+    }
+  }
+  // The start-up request, with its count typed in full width.
+  await open();
+  await browser.type('#txtGofu', '５０');
+  await browser.click('#cmdKeisan');
+  const startUp = pageRequests().find((row) => row.name === 'start-up choices');
+  assert.deepEqual((await until(shown, null, 'the results', announced)).results, startUp.compute);
+});
