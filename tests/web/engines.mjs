@@ -15,6 +15,24 @@ import { join } from 'node:path';
 // The keys the tests press, as WebDriver spells them.
 const WEBDRIVER_KEYS = { Escape: '\uE00C', Backspace: '\uE003' };
 
+// Playwright's and Puppeteer's pages answer to the same calls, but for
+// picking a list item.
+function pageDriver(page, select, close) {
+  return {
+    goto: (url) => page.goto(url),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    click: (selector) => page.click(selector),
+    async type(selector, text) {
+      await page.click(selector);
+      await page.evaluate((field) => document.querySelector(field).select(), selector);
+      await (text ? page.keyboard.type(text) : page.keyboard.press('Backspace'));
+    },
+    select,
+    press: (key) => page.keyboard.press(key),
+    close,
+  };
+}
+
 async function chromium() {
   const { chromium: engine } = await import('playwright-core');
   const browser = await engine.launch({
@@ -24,19 +42,7 @@ async function chromium() {
       '--disable-component-update', '--disable-sync', '--no-first-run'],
   });
   const page = await browser.newPage();
-  return {
-    goto: (url) => page.goto(url),
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    click: (selector) => page.click(selector),
-    async type(selector, text) {
-      await page.click(selector);
-      await page.keyboard.press('ControlOrMeta+A');
-      await (text ? page.keyboard.type(text) : page.keyboard.press('Backspace'));
-    },
-    select: (selector, value) => page.selectOption(selector, value),
-    press: (key) => page.keyboard.press(key),
-    close: () => browser.close(),
-  };
+  return pageDriver(page, (selector, value) => page.selectOption(selector, value), () => browser.close());
 }
 
 async function firefox() {
@@ -49,22 +55,10 @@ async function firefox() {
     userDataDir: profile,
   });
   const page = await browser.newPage();
-  return {
-    goto: (url) => page.goto(url),
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    click: (selector) => page.click(selector),
-    async type(selector, text) {
-      await page.click(selector);
-      await page.evaluate((s) => document.querySelector(s).select(), selector);
-      await (text ? page.keyboard.type(text) : page.keyboard.press('Backspace'));
-    },
-    select: (selector, value) => page.select(selector, value),
-    press: (key) => page.keyboard.press(key),
-    async close() {
-      await browser.close();
-      rmSync(profile, { recursive: true, force: true });
-    },
-  };
+  return pageDriver(page, (selector, value) => page.select(selector, value), async () => {
+    await browser.close();
+    rmSync(profile, { recursive: true, force: true });
+  });
 }
 
 // WebDriver over HTTP, as WebKitWebDriver speaks it: a handful of endpoints.
