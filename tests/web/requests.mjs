@@ -46,11 +46,14 @@ const selection = () => {
   const field = document.activeElement;
   return field.select ? [field.selectionStart, field.selectionEnd, field.value.length] : null;
 };
-const shown = () => ({
-  results: [...document.querySelectorAll('#frmGofu output')].map((output) => output.value),
-  spoken: document.getElementById('announcement').textContent,
-  captions: [...document.querySelectorAll('#frmGofu output')].map((output) => output.labels[0].textContent),
-});
+const shown = () => {
+  const outputs = [...document.querySelectorAll('#frmGofu output')];
+  return {
+    results: outputs.map((output) => output.value),
+    spoken: document.getElementById('announcement').textContent,
+    captions: outputs.map((output) => output.labels[0].textContent),
+  };
+};
 const announced = ({ spoken }) => spoken !== '';
 const value = (selector) => document.querySelector(selector).value;
 const NO_RESULTS = ['', '', '', '', ''];
@@ -63,17 +66,19 @@ async function open() {
 before(async () => {
   server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
     '--directory', process.env.QUORVEL_SITE_DIR], { stdio: 'ignore' });
-  browser = await ENGINES[engine]();
+  // The server answers before the browser is asked for the page.
   for (let tries = 0; ; tries += 1) {
     try {
-      await open();
+      await fetch(url);
       break;
     } catch (error) {
-      if (tries > 20) {
+      if (tries > 100) {
         throw error;
       }
+      await new Promise((resolve) => { setTimeout(resolve, 100); });
     }
   }
+  browser = await ENGINES[engine]();
 });
 
 after(async () => {
