@@ -59,41 +59,20 @@ struct KeisanResult {
   friend bool operator==(const KeisanResult&, const KeisanResult&) = default;
 };
 
-// Where the design puts a control, in twips (1/1440 inch; 15 to a pixel at
-// 96 dpi).
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
-
-// One of the five results as every front end shows it: the value box of
-// that name, the caption beside it, and where the design puts both.
+// One of the five results: the member of KeisanResult and the value box
+// of the same name, which front ends show it in.
 struct ResultField {
   std::string KeisanResult::*text;
   std::string_view name;
-  std::string_view captionName;
-  std::string_view caption;
-  TwipsRect captionRect;
-  TwipsRect valueRect;
-  bool blackText;  // the design fixes this value's colour, whatever the palette
 };
 
 // The five results in the window's reading order.
-// clang-format off
 inline constexpr std::array<ResultField, 5> kResults{{
-    {&KeisanResult::lblShojiVal, "lblShojiVal", "lblShoji", "所持魔力変動",
-     {120, 3270, 1080, 180}, {1440, 3240, 855, 255}, false},
-    {&KeisanResult::lblLandGainVal, "lblLandGainVal", "lblLandGain", "土地価値変動",
-     {2745, 3270, 1080, 180}, {3960, 3240, 855, 255}, false},
-    {&KeisanResult::lblGofukatiVal, "lblGofukatiVal", "lblGofukati", "護符価値変動",
-     {120, 3720, 1080, 180}, {1440, 3690, 855, 255}, true},
-    {&KeisanResult::lblGofuGainVal, "lblGofuGainVal", "lblGofuGain", "護符魔力変動",
-     {2745, 3720, 1080, 180}, {3960, 3690, 855, 255}, false},
-    {&KeisanResult::lblGoukeiVal, "lblGoukeiVal", "lblGoukei", "総魔力変動",
-     {300, 4230, 900, 180}, {1440, 4200, 855, 255}, false},
+    {&KeisanResult::lblShojiVal, "lblShojiVal"},
+    {&KeisanResult::lblLandGainVal, "lblLandGainVal"},
+    {&KeisanResult::lblGofukatiVal, "lblGofukatiVal"},
+    {&KeisanResult::lblGofuGainVal, "lblGofuGainVal"},
+    {&KeisanResult::lblGoukeiVal, "lblGoukeiVal"},
 }};
-// clang-format on
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <string_view>
 
 #include "keisan_records.h"
 #include "main_view.h"
@@ -39,6 +40,8 @@ class frmGofu : public QMainWindow, public MainView {
   void Form_Load();
   void cmdKeisan_Click();
   void cmdEnd_Click();
+  template <typename Widget>
+  Widget* Child(std::string_view name) const;
 
   QRadioButton* optLand80_ = nullptr;
   QRadioButton* optLand100_ = nullptr;

@@ -7,7 +7,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <string_view>
+
 #include "contrast.h"
+#include "frm_gofu_design.h"
 #include "pixel_art.h"
 #include "quorvel.xpm"
 #include "quorvel_version.h"
@@ -21,17 +24,10 @@ QFont WindowFont() {
   // names, or a missing one, Qt searches fontconfig's fallbacks for each at
   // start-up and may draw the digits in one font and the kana in another.
   static const QStringList families = [] {
-    // The window is drawn for a monospaced gothic: Windows' own first, then
-    // the monospaced ones of Windows' optional Japanese fonts and of Linux
-    // distributions; the proportional ones last, for which the window grows.
-    QStringList preferred = {
-        QString::fromUtf8("ＭＳ ゴシック"),   QStringLiteral("MS Gothic"),
-        QString::fromUtf8("BIZ UDゴシック"),  QStringLiteral("BIZ UDGothic"),
-        QStringLiteral("IPAGothic"),          QString::fromUtf8("IPAゴシック"),
-        QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"),
-        QString::fromUtf8("VL ゴシック"),     QStringLiteral("TakaoGothic"),
-        QString::fromUtf8("Takaoゴシック"),   QString::fromUtf8("游ゴシック"),
-        QStringLiteral("Yu Gothic"),          QStringLiteral("Noto Sans CJK JP")};
+    QStringList preferred;
+    for (std::string_view family : design::kFontFamilies) {
+      preferred << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+    }
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : preferred) {
       if (installed.contains(family)) {
@@ -42,7 +38,7 @@ QFont WindowFont() {
   }();
   QFont font;
   font.setFamilies(families);
-  font.setPointSize(9);
+  font.setPointSize(design::kFontPoints);
   font.setWeight(QFont::Normal);
   return font;
 }

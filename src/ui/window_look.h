@@ -9,11 +9,6 @@ class QWidget;
 
 namespace quorvel {
 
-inline const QColor kLightYellow{255, 255, 128};
-inline const QColor kLightOrange{255, 192, 128};
-inline const QColor kLightGreen{128, 255, 128};
-inline const QColor kLightBlue{128, 128, 255};
-
 // A 9-point Japanese gothic: the first installed of the preferred families.
 QFont WindowFont();
 

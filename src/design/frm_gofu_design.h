@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The window's design, once, as plain data: what every front end builds
+// (the window, the web page) and what their tests measure against. Places
+// and sizes are in twips, 1/1440 inch: 15 to a pixel at 96 dpi.
+namespace quorvel::design {
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct Rgb {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+};
+
+enum class Kind { Label, Frame, Option, TextBox, List, Button };
+enum class Align { Left, Centre, Right };
+
+// The design's colours: the headings' and the version bar's backgrounds,
+// and the one fixed text colour.
+inline constexpr Rgb kLightYellow{255, 255, 128};
+inline constexpr Rgb kLightOrange{255, 192, 128};
+inline constexpr Rgb kLightGreen{128, 255, 128};
+inline constexpr Rgb kLightBlue{128, 128, 255};
+inline constexpr Rgb kBlack{0, 0, 0};
+
+inline constexpr std::array<std::string_view, 5> kLevels{"  1", "  2", "  3", "  4", "  5"};
+inline constexpr std::array<std::string_view, 5> kChains{"  1", "  2", "  3", "  4", " 5～"};
+
+// One control of the window, as the design describes it.
+struct Control {
+  std::string_view name;
+  Kind kind;
+  std::string_view text;  // caption, or the first text of a box
+  TwipsRect rect;         // in its container
+  int tab;                // place in the tab order; labels and the frame never take the focus
+  std::string_view container{};  // empty: the window's client area
+  Align align = Align::Left;
+  bool boxed = false;     // a single line around it
+  bool autoSize = false;  // as wide as its caption, never narrower than the design
+  std::optional<Rgb> background{};
+  std::optional<Rgb> textColour{};
+  bool on = false;   // an option that is on at start
+  int maxChars = 0;  // a text box's limit
+  std::span<const std::string_view> items{};
+  int selected = -1;  // the list item chosen at start
+  // The controls whose captions, in this order, name this one to a screen
+  // reader; for a list, the captions on either side of its value.
+  std::array<std::string_view, 3> nameParts{};
+};
+
+// clang-format off
+inline constexpr std::array<Control, 34> kControls{{
+    {.name = "lblLand", .kind = Kind::Label, .text = "レベルアップする土地の情報", .rect = {120, 240, 4680, 180}, .tab = 12, .align = Align::Centre, .background = kLightYellow},
+    {.name = "frameLand", .kind = Kind::Frame, .text = "基本価値", .rect = {120, 600, 2295, 1215}, .tab = 1},
+    {.name = "optLand80", .kind = Kind::Option, .text = "80 G", .rect = {120, 360, 975, 180}, .tab = 2, .container = "frameLand", .on = true},
+    {.name = "optLand100", .kind = Kind::Option, .text = "100 G", .rect = {1200, 330, 855, 255}, .tab = 3, .container = "frameLand"},
+    {.name = "optLandEtc", .kind = Kind::Option, .text = "その他→", .rect = {120, 735, 1095, 255}, .tab = 4, .container = "frameLand"},
+    {.name = "txtLandEtc", .kind = Kind::TextBox, .text = "50", .rect = {1200, 720, 495, 270}, .tab = 5, .container = "frameLand", .align = Align::Right, .maxChars = 3, .nameParts = {"frameLand", "optLandEtc", "lblG"}},
+    {.name = "lblG", .kind = Kind::Label, .text = "G", .rect = {1800, 765, 90, 180}, .tab = 0, .container = "frameLand", .autoSize = true},
+    {.name = "lblLevel01", .kind = Kind::Label, .text = "レベル", .rect = {2640, 960, 540, 180}, .tab = 15, .autoSize = true},
+    {.name = "cboLevelBefore", .kind = Kind::List, .text = "", .rect = {3240, 900, 735, 300}, .tab = 6, .items = kLevels, .selected = 0, .nameParts = {"lblLevel01", "lbeLevel02"}},
+    {.name = "lbeLevel02", .kind = Kind::Label, .text = "から", .rect = {4080, 960, 360, 180}, .tab = 16, .autoSize = true},
+    {.name = "lblLevel03", .kind = Kind::Label, .text = "レベル", .rect = {2640, 1380, 540, 180}, .tab = 17, .autoSize = true},
+    {.name = "cboLevelAfter", .kind = Kind::List, .text = "", .rect = {3240, 1320, 735, 300}, .tab = 7, .items = kLevels, .selected = 3, .nameParts = {"lblLevel03", "lblLevel04"}},
+    {.name = "lblLevel04", .kind = Kind::Label, .text = "にアップ", .rect = {4080, 1380, 720, 180}, .tab = 18, .autoSize = true},
+    {.name = "lblRensa", .kind = Kind::Label, .text = "連鎖数", .rect = {120, 2040, 2895, 180}, .tab = 14, .align = Align::Centre, .background = kLightOrange},
+    {.name = "lblGofu", .kind = Kind::Label, .text = "護符枚数", .rect = {3120, 2040, 855, 180}, .tab = 13, .align = Align::Centre, .background = kLightOrange},
+    {.name = "lblRensa01", .kind = Kind::Label, .text = "上記の土地を含めて", .rect = {120, 2400, 1620, 180}, .tab = 21, .autoSize = true},
+    {.name = "cboRensa", .kind = Kind::List, .text = "", .rect = {1800, 2340, 735, 300}, .tab = 8, .items = kChains, .selected = 2, .nameParts = {"lblRensa01", "lblRensa02"}},
+    {.name = "lblRensa02", .kind = Kind::Label, .text = "連鎖", .rect = {2640, 2400, 360, 180}, .tab = 20, .autoSize = true},
+    {.name = "txtGofu", .kind = Kind::TextBox, .text = "50", .rect = {3120, 2355, 495, 270}, .tab = 9, .align = Align::Right, .maxChars = 3, .nameParts = {"lblGofu"}},
+    {.name = "lblMai", .kind = Kind::Label, .text = "枚", .rect = {3720, 2400, 180, 180}, .tab = 19, .autoSize = true},
+    {.name = "cmdKeisan", .kind = Kind::Button, .text = "計算", .rect = {4080, 2040, 735, 615}, .tab = 10},
+    {.name = "cmdEnd", .kind = Kind::Button, .text = "終了", .rect = {3960, 4200, 855, 375}, .tab = 11},
+    {.name = "lblKekka", .kind = Kind::Label, .text = "レベルアップの結果", .rect = {120, 2880, 4680, 180}, .tab = 23, .align = Align::Centre, .background = kLightGreen},
+    {.name = "lblShoji", .kind = Kind::Label, .text = "所持魔力変動", .rect = {120, 3270, 1080, 180}, .tab = 25, .autoSize = true},
+    {.name = "lblShojiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3240, 855, 255}, .tab = 29, .align = Align::Right, .boxed = true, .nameParts = {"lblShoji"}},
+    {.name = "lblLandGain", .kind = Kind::Label, .text = "土地価値変動", .rect = {2745, 3270, 1080, 180}, .tab = 31, .autoSize = true},
+    {.name = "lblLandGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3240, 855, 255}, .tab = 32, .align = Align::Right, .boxed = true, .nameParts = {"lblLandGain"}},
+    {.name = "lblGofukati", .kind = Kind::Label, .text = "護符価値変動", .rect = {120, 3720, 1080, 180}, .tab = 22, .autoSize = true},
+    {.name = "lblGofukatiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3690, 855, 255}, .tab = 27, .align = Align::Right, .boxed = true, .textColour = kBlack, .nameParts = {"lblGofukati"}},
+    {.name = "lblGofuGain", .kind = Kind::Label, .text = "護符魔力変動", .rect = {2745, 3720, 1080, 180}, .tab = 24, .autoSize = true},
+    {.name = "lblGofuGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3690, 855, 255}, .tab = 28, .align = Align::Right, .boxed = true, .nameParts = {"lblGofuGain"}},
+    {.name = "lblGoukei", .kind = Kind::Label, .text = "総魔力変動", .rect = {300, 4230, 900, 180}, .tab = 26, .autoSize = true},
+    {.name = "lblGoukeiVal", .kind = Kind::Label, .text = "", .rect = {1440, 4200, 855, 255}, .tab = 30, .align = Align::Right, .boxed = true, .nameParts = {"lblGoukei"}},
+    {.name = "lblVersion", .kind = Kind::Label, .text = "", .rect = {120, 4800, 4695, 255}, .tab = 33, .align = Align::Centre, .boxed = true, .background = kLightBlue},
+}};
+// clang-format on
+
+// The client area, below the title bar.
+inline constexpr int kClientWidth = 5085;
+inline constexpr int kClientHeight = 5295;
+
+// The font the design is drawn in, then what stands in for it where it is
+// missing: the monospaced gothics first, proportional ones last.
+inline constexpr int kFontPoints = 9;
+inline constexpr std::array<std::string_view, 14> kFontFamilies{
+    "ＭＳ ゴシック", "MS Gothic",   "BIZ UDゴシック", "BIZ UDGothic",          "IPAGothic",
+    "IPAゴシック",   "Noto Sans Mono CJK JP",        "VL Gothic", "VL ゴシック",
+    "TakaoGothic",   "Takaoゴシック", "游ゴシック",   "Yu Gothic", "Noto Sans CJK JP"};
+
+// The requests whose results are the widest a result box may have to show:
+// the largest rise and fall that three-digit boxes allow, at the longest
+// chain. Levels, chain, talismans, custom base value (その他 on).
+struct Request {
+  std::string_view before;
+  std::string_view after;
+  std::string_view chain;
+  std::string_view gofu;
+  std::string_view landEtc;
+};
+inline constexpr std::array<Request, 2> kWidestRequests{{
+    {"  1", "  5", " 5～", "999", "999"},
+    {"  5", "  1", " 5～", "999", "999"},
+}};
+
+// The control of that name; the name must be one of the table's.
+constexpr const Control& Find(std::string_view name) {
+  return *std::ranges::find(kControls, name, &Control::name);
+}
+
+// What a screen reader calls a control: its parts' captions joined by a
+// blank, without the arrow that only points at the box ("その他→").
+inline std::string AccessibleName(const Control& control) {
+  std::string name;
+  for (std::string_view part : control.nameParts) {
+    if (part.empty()) {
+      continue;
+    }
+    std::string_view text = Find(part).text;
+    constexpr std::string_view kArrow = "→";
+    if (text.ends_with(kArrow)) {
+      text.remove_suffix(kArrow.size());
+    }
+    name += (name.empty() ? "" : " ") + std::string(text);
+  }
+  return name;
+}
+
+}  // namespace quorvel::design
