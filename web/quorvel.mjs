@@ -137,12 +137,7 @@ function cmdEnd_Click() {
 // Texts drawn in a font wider than the design's shrink until the widest
 // result and every caption fit their boxes; nothing is cut.
 function fitFont() {
-  const widest = [
-    core.compute({ cboLevelBefore: '  1', cboLevelAfter: '  5', cboRensa: ' 5～',
-      txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
-    core.compute({ cboLevelBefore: '  5', cboLevelAfter: '  1', cboRensa: ' 5～',
-      txtGofu: '999', landChoice: 'LandEtc', txtLandEtc: '999' }),
-  ];
+  const widest = JSON.parse(form.dataset.widest).map((request) => core.compute(request));
   const shown = results.map((output) => output.value);
   form.style.setProperty('--fit', '1');
   let fit = 1;

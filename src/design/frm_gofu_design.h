@@ -41,7 +41,8 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr std::array<std::string_view, 5> kLevels{"  1", "  2", "  3", "  4", "  5"};
 inline constexpr std::array<std::string_view, 5> kChains{"  1", "  2", "  3", "  4", " 5～"};
 
-// One control of the window, as the design describes it.
+// One control of the window, as the design describes it. The table lists
+// them in reading order, which is also the order screen readers meet them.
 struct Control {
   std::string_view name;
   Kind kind;
@@ -86,7 +87,6 @@ inline constexpr std::array<Control, 34> kControls{{
     {.name = "txtGofu", .kind = Kind::TextBox, .text = "50", .rect = {3120, 2355, 495, 270}, .tab = 9, .align = Align::Right, .maxChars = 3, .nameParts = {"lblGofu"}},
     {.name = "lblMai", .kind = Kind::Label, .text = "枚", .rect = {3720, 2400, 180, 180}, .tab = 19, .autoSize = true},
     {.name = "cmdKeisan", .kind = Kind::Button, .text = "計算", .rect = {4080, 2040, 735, 615}, .tab = 10},
-    {.name = "cmdEnd", .kind = Kind::Button, .text = "終了", .rect = {3960, 4200, 855, 375}, .tab = 11},
     {.name = "lblKekka", .kind = Kind::Label, .text = "レベルアップの結果", .rect = {120, 2880, 4680, 180}, .tab = 23, .align = Align::Centre, .background = kLightGreen},
     {.name = "lblShoji", .kind = Kind::Label, .text = "所持魔力変動", .rect = {120, 3270, 1080, 180}, .tab = 25, .autoSize = true},
     {.name = "lblShojiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3240, 855, 255}, .tab = 29, .align = Align::Right, .boxed = true, .nameParts = {"lblShoji"}},
@@ -98,6 +98,7 @@ inline constexpr std::array<Control, 34> kControls{{
     {.name = "lblGofuGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3690, 855, 255}, .tab = 28, .align = Align::Right, .boxed = true, .nameParts = {"lblGofuGain"}},
     {.name = "lblGoukei", .kind = Kind::Label, .text = "総魔力変動", .rect = {300, 4230, 900, 180}, .tab = 26, .autoSize = true},
     {.name = "lblGoukeiVal", .kind = Kind::Label, .text = "", .rect = {1440, 4200, 855, 255}, .tab = 30, .align = Align::Right, .boxed = true, .nameParts = {"lblGoukei"}},
+    {.name = "cmdEnd", .kind = Kind::Button, .text = "終了", .rect = {3960, 4200, 855, 375}, .tab = 11},
     {.name = "lblVersion", .kind = Kind::Label, .text = "", .rect = {120, 4800, 4695, 255}, .tab = 33, .align = Align::Centre, .boxed = true, .background = kLightBlue},
 }};
 // clang-format on
@@ -147,7 +148,10 @@ inline std::string AccessibleName(const Control& control) {
     if (text.ends_with(kArrow)) {
       text.remove_suffix(kArrow.size());
     }
-    name += (name.empty() ? "" : " ") + std::string(text);
+    if (!name.empty()) {
+      name += ' ';
+    }
+    name += text;
   }
   return name;
 }

@@ -1,30 +1,35 @@
 // Assembles the web site from the page's sources, the WebAssembly core and
 // the program's icon:
-//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS
-// The version bar's text comes from the native core (the rule lives there
-// only), and the service worker's cache is named after the hash of every
-// file, so a new publication replaces it.
+//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS PAGE_EXPORT
+// The form and its geometry come from the window's design table
+// (page_export), the version bar's text from the native core (the rule
+// lives there only), and the service worker's cache is named after the hash
+// of every file, so a new publication replaces it.
 import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { readXpm, writePng } from './icon.mjs';
 
-const [sourceDir, outDir, coreWasm, iconXpm, keisanAnswers] = process.argv.slice(2);
-if (!keisanAnswers) {
-  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS');
+const [sourceDir, outDir, coreWasm, iconXpm, keisanAnswers, pageExport] = process.argv.slice(2);
+if (!pageExport) {
+  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS PAGE_EXPORT');
   process.exit(2);
 }
 
 rmSync(outDir, { recursive: true, force: true });
 mkdirSync(outDir, { recursive: true });
 
+const formFile = join(outDir, 'form.html');
+execFileSync(pageExport, [formFile, join(outDir, 'design.css')]);
+const form = readFileSync(formFile, 'utf8');
+rmSync(formFile);
 const versionText = execFileSync(keisanAnswers, ['--version-text'], { encoding: 'utf8' }).trim();
 const page = readFileSync(join(sourceDir, 'index.html'), 'utf8');
-if (!page.includes('@VERSION_TEXT@')) {
-  throw new Error('index.html has no @VERSION_TEXT@ for the version bar');
+if (!page.includes('@FORM@') || !form.includes('@VERSION_TEXT@')) {
+  throw new Error('index.html has no @FORM@, or the form no @VERSION_TEXT@');
 }
-writeFileSync(join(outDir, 'index.html'), page.replace('@VERSION_TEXT@', versionText));
+writeFileSync(join(outDir, 'index.html'), page.replace('@FORM@', form.trimEnd()).replace('@VERSION_TEXT@', versionText));
 
 for (const name of readdirSync(sourceDir)) {
   if (/\.(css|mjs|webmanifest)$/.test(name)) {

@@ -1,0 +1,40 @@
+// The page in a desktop browser is the window: every element stands at its
+// control's rectangle in the design table (page_export --json), scaled as
+// the page scales the whole, and the boxes and lists are named from the
+// table's parts, as the window names them.
+import { readFileSync } from 'node:fs';
+import { expect, test } from '@playwright/test';
+import { openPage } from './page.mjs';
+
+const design = JSON.parse(readFileSync(process.env.QUORVEL_DESIGN, 'utf8'));
+
+test('every control at its place in the design', async ({ page }) => {
+  await openPage(page);
+  const boxes = await page.evaluate((controls) => Object.fromEntries(controls.map(({ name, box }) => {
+    const { x, y, width, height } = document.getElementById(box).getBoundingClientRect();
+    return [name, { x, y, width, height }];
+  })), design.controls);
+  const form = await page.locator('#frmGofu').boundingBox();
+  const scale = form.width / design.client[0];
+  expect(form.height / scale).toBeCloseTo(design.client[1], 0);
+  for (const { name, container, rect: [left, top, width, height], autoSize } of design.controls) {
+    const origin = container ? boxes[container] : form;
+    const drawn = boxes[name];
+    // Within a pixel; a caption that sizes to its text may be wider.
+    expect.soft(Math.abs(drawn.x - origin.x - left * scale), `${name} left`).toBeLessThanOrEqual(1);
+    expect.soft(Math.abs(drawn.y - origin.y - top * scale), `${name} top`).toBeLessThanOrEqual(1);
+    expect.soft(Math.abs(drawn.height - height * scale), `${name} height`).toBeLessThanOrEqual(1);
+    if (autoSize) {
+      expect.soft(drawn.width + 1, `${name} width`).toBeGreaterThanOrEqual(width * scale);
+    } else {
+      expect.soft(Math.abs(drawn.width - width * scale), `${name} width`).toBeLessThanOrEqual(1);
+    }
+  }
+});
+
+test('boxes and lists named by the design', async ({ page }) => {
+  await openPage(page);
+  for (const { name, accessibleName } of design.controls.filter((c) => /^(txt|cbo)/.test(c.name))) {
+    await expect.soft(page.locator(`#${name}`), name).toHaveAccessibleName(accessibleName);
+  }
+});
