@@ -1,15 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes the window icon, kept as XPM pixel art, as the hicolor
 // PNGs that Linux desktops install and as the ICO that the Windows resource
 // embeds: 32-bit images for the small sizes, PNG for the largest, as
-// Explorer expects.
+// Explorer expects; or, with --web, the web page's icons.
+//   icon_export HICOLOR_DIR NAME OUT.ico
+//   icon_export --web SITE_DIR
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QList>
+#include <QPainter>
 
 #include <algorithm>
 #include <iostream>
 #include <span>
+#include <string_view>
 
 #include "pixel_art.h"
 #include "quorvel.xpm"
@@ -109,15 +115,48 @@ bool WriteHicolor(const QImage& art, const QString& root, const QString& name) {
   });
 }
 
+// The page's icons: whole multiples of the art, as few colours as it has
+// so the first visit stays light; the maskable one keeps the picture inside
+// the circle every mask leaves visible, on the page's background.
+bool WriteWeb(const QImage& art, const QString& site) {
+  const auto save = [&](const QImage& image, const QString& name) {
+    QList<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (!colours.contains(image.pixel(x, y))) {
+          colours << image.pixel(x, y);
+        }
+      }
+    }
+    return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::AvoidDither)
+        .save(site + "/" + name, "PNG");
+  };
+  const int side = art.width();
+  QImage maskable(512, 512, QImage::Format_ARGB32);
+  maskable.fill(QColor(0xf0, 0xf0, 0xf0));
+  {
+    QPainter painter(&maskable);
+    const QImage picture = quorvel::PixelArt(art, side * 9);
+    painter.drawImage((512 - picture.width()) / 2, (512 - picture.height()) / 2, picture);
+  }
+  return save(quorvel::PixelArt(art, side), QStringLiteral("icon-32.png")) &&
+         save(quorvel::PixelArt(art, side * 6), QStringLiteral("icon-192.png")) &&
+         save(quorvel::PixelArt(art, side * 16), QStringLiteral("icon-512.png")) &&
+         save(maskable, QStringLiteral("icon-maskable-512.png"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+  const QImage art(quorvel_xpm);
+  if (args.size() == 3 && std::string_view(args[1]) == "--web") {
+    return !art.isNull() && WriteWeb(art, QString::fromLocal8Bit(args[2])) ? 0 : 1;
+  }
   if (args.size() != 4) {
-    std::cerr << "usage: icon_export HICOLOR_DIR NAME OUT.ico\n";
+    std::cerr << "usage: icon_export HICOLOR_DIR NAME OUT.ico | --web SITE_DIR\n";
     return 2;
   }
-  const QImage art(quorvel_xpm);
   const bool ok =
       !art.isNull() &&
       WriteHicolor(art, QString::fromLocal8Bit(args[1]), QString::fromLocal8Bit(args[2])) &&

@@ -1,19 +1,19 @@
 // Assembles the web site from the page's sources, the WebAssembly core and
 // the program's icon:
-//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS PAGE_EXPORT
+//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT
 // The form and its geometry come from the window's design table
 // (page_export), the version bar's text from the native core (the rule
 // lives there only), and the service worker's cache is named after the hash
-// of every file, so a new publication replaces it.
+// of every file, so a new publication replaces it. The icons are the
+// desktop's, drawn by the same tool (icon_export --web).
 import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { readXpm, writePng } from './icon.mjs';
 
-const [sourceDir, outDir, coreWasm, iconXpm, keisanAnswers, pageExport] = process.argv.slice(2);
-if (!pageExport) {
-  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM ICON_XPM KEISAN_ANSWERS PAGE_EXPORT');
+const [sourceDir, outDir, coreWasm, keisanAnswers, pageExport, iconExport] = process.argv.slice(2);
+if (!iconExport) {
+  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT');
   process.exit(2);
 }
 
@@ -38,13 +38,7 @@ for (const name of readdirSync(sourceDir)) {
 }
 copyFileSync(coreWasm, join(outDir, 'quorvel_core.wasm'));
 
-// The pixel art scaled by whole factors, nearest neighbour; the maskable one
-// keeps the picture inside the circle that every mask leaves visible.
-const icon = readXpm(readFileSync(iconXpm, 'utf8'));
-writePng(join(outDir, 'icon-32.png'), icon, { scale: 1 });
-writePng(join(outDir, 'icon-192.png'), icon, { scale: 6 });
-writePng(join(outDir, 'icon-512.png'), icon, { scale: 16 });
-writePng(join(outDir, 'icon-maskable-512.png'), icon, { scale: 9, size: 512, background: '#F0F0F0' });
+execFileSync(iconExport, ['--web', outDir]);
 
 const files = readdirSync(outDir).sort();
 const hash = createHash('sha256');
