@@ -111,9 +111,10 @@ inline constexpr int kClientHeight = 5295;
 // missing: the monospaced gothics first, proportional ones last.
 inline constexpr int kFontPoints = 9;
 inline constexpr std::array<std::string_view, 14> kFontFamilies{
-    "ＭＳ ゴシック", "MS Gothic",   "BIZ UDゴシック", "BIZ UDGothic",          "IPAGothic",
-    "IPAゴシック",   "Noto Sans Mono CJK JP",        "VL Gothic", "VL ゴシック",
-    "TakaoGothic",   "Takaoゴシック", "游ゴシック",   "Yu Gothic", "Noto Sans CJK JP"};
+    "ＭＳ ゴシック", "MS Gothic",       "BIZ UDゴシック",        "BIZ UDGothic",
+    "IPAGothic",     "IPAゴシック",     "Noto Sans Mono CJK JP", "VL Gothic",
+    "VL ゴシック",   "TakaoGothic",     "Takaoゴシック",         "游ゴシック",
+    "Yu Gothic",     "Noto Sans CJK JP"};
 
 // The requests whose results are the widest a result box may have to show:
 // the largest rise and fall that three-digit boxes allow, at the longest

@@ -153,7 +153,8 @@ Widget* frmGofu::Child(std::string_view name) const {
 void frmGofu::BuildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  auto* layout = new DesignLayout(client, kClientSize);
+  new DesignLayout(client, kClientSize);
+  DesignLayout* layout = DesignLayout::Of(client);
   setCentralWidget(client);
 
   const QStringList widest = WidestResults();
@@ -181,7 +182,7 @@ void frmGofu::BuildControls() {
   lblVersion_ = Child<QLabel>("lblVersion");
   // A result is read as its value, labelled by its caption.
   for (std::size_t i = 0; i < kResults.size(); ++i) {
-    QLabel* value = Child<QLabel>(kResults.at(i).name);
+    auto* value = Child<QLabel>(kResults.at(i).name);
     auto* caption = Child<QLabel>(design::Find(kResults.at(i).name).nameParts.front());
     caption->setBuddy(value);
     value->setProperty(kCaption, caption->text());
