@@ -1,6 +1,6 @@
 // Whole requests through a fake window with arbitrary texts in every field:
 // exactly one outcome each, and for what the window could really deliver, the
-// five texts of an oracle computed here from the formulas.
+// five texts of the tests' oracle, computed from the formulas.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -12,6 +12,7 @@
 
 #include "keisan_request.h"
 #include "main_view.h"
+#include "result_oracle.h"
 
 namespace {
 
@@ -108,28 +109,6 @@ std::optional<int> TypedWhole(const std::string& typed) {
   return negative ? -value : value;
 }
 
-std::string WithSign(std::int64_t value, const char* unit) {
-  return (value > 0 ? "+" : "") + std::to_string(value) + unit;
-}
-
-KeisanResult Oracle(std::int64_t base, int before, int after, std::size_t chain,
-                    std::int64_t count) {
-  const std::array<std::int64_t, 5> numerators = {1, 3, 9, 2, 11};
-  const std::array<std::int64_t, 5> denominators = {1, 2, 5, 1, 5};
-  const std::int64_t held = -((1LL << (after - 1)) - (1LL << (before - 1))) * base;
-  const std::int64_t product = -held * numerators.at(chain);
-  const std::int64_t den = denominators.at(chain);
-  std::int64_t land = product / den;
-  const std::int64_t twiceRest = 2 * std::llabs(product % den);
-  if (twiceRest > den || (twiceRest == den && land % 2 != 0)) {
-    land += product < 0 ? -1 : 1;
-  }
-  const std::int64_t value = land / 100;
-  const std::int64_t magic = value * count;
-  return {held > 0 ? "" : std::to_string(held) + "G", WithSign(land, "G"), WithSign(value, ""),
-          WithSign(magic, "G"), WithSign(land + held + magic, "G")};
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -176,7 +155,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(warned == !valid);
   Require(view.questions == (valid && before > after ? 1 : 0));
   if (computed) {
-    Require(view.last == Oracle(*base, before, after, chain, *count));
+    Require(view.last ==
+            quorvel::testing::ResultOracle(*base, before, after,
+                                           quorvel::testing::kChainFactors.at(chain), *count));
   }
   return 0;
 }

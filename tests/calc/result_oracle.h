@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "keisan_records.h"
+
+// An independent account of the five results, in exact integer arithmetic
+// with each chain's factor as a fraction: what the window must show, for
+// the tests and the fuzzer alike.
+namespace quorvel::testing {
+
+struct ChainFactor {
+  std::string_view item;
+  std::int64_t numerator;
+  std::int64_t denominator;
+};
+inline constexpr std::array<ChainFactor, 5> kChainFactors{{
+    {"  1", 1, 1}, {"  2", 3, 2}, {"  3", 9, 5}, {"  4", 2, 1}, {" 5～", 11, 5}}};
+
+inline std::int64_t DivideRoundHalfEven(std::int64_t numerator, std::int64_t denominator) {
+  const std::int64_t quotient = numerator / denominator;
+  const std::int64_t twiceRemainder = 2 * std::llabs(numerator % denominator);
+  const std::int64_t away = numerator < 0 ? quotient - 1 : quotient + 1;
+  if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 != 0)) {
+    return away;
+  }
+  return quotient;
+}
+
+inline std::string WithSign(std::int64_t value, const char* unit) {
+  std::string text = value > 0 ? "+" : "";
+  text += std::to_string(value);
+  text += unit;
+  return text;
+}
+
+inline KeisanResult ResultOracle(std::int64_t base, int before, int after,
+                                 const ChainFactor& chain, std::int64_t count) {
+  const std::int64_t held =
+      -((std::int64_t{1} << (after - 1)) - (std::int64_t{1} << (before - 1))) * base;
+  const std::int64_t land = DivideRoundHalfEven(-held * chain.numerator, chain.denominator);
+  const std::int64_t talismanValue = land / 100;
+  const std::int64_t talismanMagic = talismanValue * count;
+  const std::int64_t total = land + held + talismanMagic;
+  return {held > 0 ? "" : std::to_string(held) + "G", WithSign(land, "G"),
+          WithSign(talismanValue, ""), WithSign(talismanMagic, "G"), WithSign(total, "G")};
+}
+
+}  // namespace quorvel::testing
