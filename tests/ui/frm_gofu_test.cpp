@@ -23,6 +23,7 @@
 #include <string_view>
 
 #include "contrast.h"
+#include "dark_palette.h"
 #include "design_layout.h"
 #include "frm_gofu_design.h"
 #include "modal_boxes.h"
@@ -35,6 +36,7 @@ using quorvel::FocusTarget;
 using quorvel::frmGofu;
 using quorvel::KeisanResult;
 using quorvel::LandChoice;
+using quorvel::testing::DarkPalette;
 using quorvel::testing::ModalBoxes;
 using quorvel::testing::SeenBox;
 using quorvel::testing::TitleBarKind;
@@ -70,18 +72,6 @@ QList<QWidget*> DesignControls(const QWidget* client) {
     controls << client->findChild<QWidget*>(Utf8(control.name));
   }
   return controls;
-}
-
-// qt6ct's "darker" colour scheme, in the order of its configuration file.
-QPalette DarkPalette() {
-  const char* const colours[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e", "#4a4947",
-                                 "#ffffff", "#ffffff", "#ffffff", "#3d3d3d", "#222020", "#e7e4e0",
-                                 "#12608a", "#f9f9f9", "#0986d3", "#a70b06", "#5c5b5a"};
-  QPalette palette;
-  for (int role = 0; role < int(std::size(colours)); ++role) {
-    palette.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours[role]));
-  }
-  return palette;
 }
 
 // White on black, or black on white, as high-contrast desktop themes draw.
@@ -862,20 +852,6 @@ class FrmGofuTest : public QObject {
     QTest::mouseClick(Find<QPushButton>("cmdEnd"), Qt::LeftButton);
     QVERIFY(!window_->isVisible());
     QVERIFY(boxes_->seen().isEmpty());
-  }
-
-  // Writes the picture shown in the README when QUORVEL_SCREENSHOT names a file.
-  void screenshot() {
-    const QString path = qEnvironmentVariable("QUORVEL_SCREENSHOT");
-    if (path.isEmpty()) {
-      QSKIP("set QUORVEL_SCREENSHOT to a PNG path to write a screenshot");
-    }
-    if (qEnvironmentVariable("QUORVEL_SCREENSHOT_PALETTE") == QLatin1String("dark")) {
-      QApplication::setPalette(DarkPalette());
-      Open();
-    }
-    ClickCalculate();
-    QVERIFY(window_->grab().save(path));
   }
 };
 
