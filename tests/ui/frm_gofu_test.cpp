@@ -418,29 +418,37 @@ class FrmGofuTest : public QObject {
   void readableInEveryPalette_data() { AddPalettes(); }
   // Every text of the window, results included, reads at 4.5:1 or better,
   // measured on the drawn pixels, in a window started in that palette.
+  // Whether the palette is there when the window opens or changes while it
+  // is open (the desktop switching to dark), every text reads.
   void readableInEveryPalette() {
     QFETCH(QPalette, palette);
-    QApplication::setPalette(palette);
-    Open();
-    ClickCalculate();
-    // Drawn at three times the size, so that even a one-pixel stem (the
-    // "1" in a list) has pixels of the text's own colour, not only blends.
-    const double ratio = 3;
-    QImage image(window_->size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    window_->render(&image);
     QStringList poor;
-    for (QWidget* control : DesignControls(window_->centralWidget())) {
-      if (control->property("text").toString().isEmpty() && !qobject_cast<QComboBox*>(control) &&
-          !qobject_cast<QGroupBox*>(control)) {
-        continue;
-      }
-      const QRect room =
-          quorvel::TextRoom(control).translated(control->mapTo(window_.get(), QPoint()));
-      const QRectF area(QPointF(room.topLeft()) * ratio, QSizeF(room.size()) * ratio);
-      const double contrast = DrawnContrast(image, area.toRect());
-      if (contrast < quorvel::kReadableContrast) {
-        poor << QStringLiteral("%1 %2:1").arg(control->objectName()).arg(contrast, 0, 'f', 2);
+    for (const bool whileOpen : {false, true}) {
+      QApplication::setPalette(whileOpen ? QApplication::style()->standardPalette() : palette);
+      Open();
+      QApplication::setPalette(palette);
+      QCoreApplication::processEvents();  // the change reaches open widgets as posted events
+      ClickCalculate();
+      // Drawn at three times the size, so that even a one-pixel stem (the
+      // "1" in a list) has pixels of the text's own colour, not only blends.
+      const double ratio = 3;
+      QImage image(window_->size() * ratio, QImage::Format_RGB32);
+      image.setDevicePixelRatio(ratio);
+      window_->render(&image);
+      for (QWidget* control : DesignControls(window_->centralWidget())) {
+        if (control->property("text").toString().isEmpty() && !qobject_cast<QComboBox*>(control) &&
+            !qobject_cast<QGroupBox*>(control)) {
+          continue;
+        }
+        const QRect room =
+            quorvel::TextRoom(control).translated(control->mapTo(window_.get(), QPoint()));
+        const QRectF area(QPointF(room.topLeft()) * ratio, QSizeF(room.size()) * ratio);
+        const double contrast = DrawnContrast(image, area.toRect());
+        if (contrast < quorvel::kReadableContrast) {
+          poor << QStringLiteral("%1%2 %3:1")
+                      .arg(whileOpen ? "changed while open: " : "", control->objectName())
+                      .arg(contrast, 0, 'f', 2);
+        }
       }
     }
     QApplication::setPalette(QApplication::style()->standardPalette());
