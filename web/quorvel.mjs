@@ -134,6 +134,17 @@ function cmdEnd_Click() {
   byId('optLand80').focus();
 }
 
+// How much of its text a box has room for, at most 1. The text is measured
+// itself: boxes that align their text to the end or the centre overflow to
+// the start too, which their scrollWidth does not count.
+function room(box) {
+  const text = document.createRange();
+  text.selectNodeContents(box);
+  const style = getComputedStyle(box);
+  const inside = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  return Math.min(1, inside / text.getBoundingClientRect().width);
+}
+
 // Texts drawn in a font wider than the design's shrink until the widest
 // result and every caption fit their boxes; nothing is cut.
 function fitFont() {
@@ -146,9 +157,7 @@ function fitFont() {
       output.value = texts[i];
     });
     for (const box of [...results, ...form.querySelectorAll('.heading, #lblVersion')]) {
-      if (box.scrollWidth > box.clientWidth) {
-        fit = Math.min(fit, box.clientWidth / box.scrollWidth);
-      }
+      fit = Math.min(fit, room(box));
     }
   }
   results.forEach((output, i) => {

@@ -4,7 +4,7 @@
 // table's parts, as the window names them.
 import { readFileSync } from 'node:fs';
 import { expect, test } from '@playwright/test';
-import { openPage } from './page.mjs';
+import { cutTexts, openPage } from './page.mjs';
 
 const design = JSON.parse(readFileSync(process.env.QUORVEL_DESIGN, 'utf8'));
 
@@ -37,4 +37,24 @@ test('boxes and lists named by the design', async ({ page }) => {
   for (const { name, accessibleName } of design.controls.filter((c) => /^(txt|cbo)/.test(c.name))) {
     await expect.soft(page.locator(`#${name}`), name).toHaveAccessibleName(accessibleName);
   }
+});
+
+// A font wider than the design's shrinks the text until the widest results
+// fit their boxes whole.
+test('a wider font still shows the widest results whole', async ({ page }) => {
+  await openPage(page);
+  await page.evaluate(() => {
+    document.getElementById('frmGofu').style.letterSpacing = '0.3em';
+    window.dispatchEvent(new Event('resize'));
+  });
+  const [widest] = JSON.parse(await page.locator('#frmGofu').getAttribute('data-widest'));
+  await page.locator('#optLandEtc').check();
+  await page.locator('#txtLandEtc').fill(widest.txtLandEtc);
+  await page.locator('#cboLevelBefore').selectOption(widest.cboLevelBefore);
+  await page.locator('#cboLevelAfter').selectOption(widest.cboLevelAfter);
+  await page.locator('#cboRensa').selectOption(widest.cboRensa);
+  await page.locator('#txtGofu').fill(widest.txtGofu);
+  await page.locator('#cmdKeisan').click();
+  await expect(page.locator('#lblGoukeiVal')).not.toBeEmpty();
+  expect(await page.locator('#frmGofu output').evaluateAll(cutTexts)).toEqual([]);
 });

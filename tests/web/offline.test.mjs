@@ -45,3 +45,13 @@ test('a reload without network still calculates', async ({ page, context, baseUR
   expect(elsewhere).toEqual([]);
   expect(await page.evaluate(() => document.cookie)).toBe('');
 });
+
+// A new publication's cache replaces the old one: what an earlier
+// service worker left is gone once the new one takes over.
+test('an old offline cache is removed', async ({ page, context }) => {
+  await context.addInitScript(() => caches.open('quorvel-an-earlier-publication'));
+  await openPage(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await expect.poll(() => page.evaluate(() => caches.keys())).toHaveLength(1);
+  expect((await page.evaluate(() => caches.keys()))[0]).not.toBe('quorvel-an-earlier-publication');
+});

@@ -23,3 +23,16 @@ export const PHONE = { hasTouch: true, isMobile: true, deviceScaleFactor: 2 };
 
 // The five results in reading order, as the page shows them.
 export const resultTexts = (page) => page.locator('#frmGofu output').allTextContents();
+
+// Runs in the page: the ids of the boxes whose text does not fit inside
+// them. The text itself is measured, since a box that aligns it to the end
+// overflows at the start, which scrollWidth does not count.
+export function cutTexts(boxes) {
+  return boxes.filter((box) => {
+    const text = document.createRange();
+    text.selectNodeContents(box);
+    const drawn = text.getBoundingClientRect();
+    const inside = box.getBoundingClientRect();
+    return drawn.left < inside.left - 0.5 || drawn.right > inside.right + 0.5;
+  }).map((box) => box.id);
+}

@@ -1,7 +1,8 @@
 // Requests entered through the page as a user does, in one browser engine,
 // against the native core's answers: the results, each warning with the
-// focus and selection it leaves, the question's title with はい, いいえ and
-// Esc; then full-width input as a Japanese keyboard types it.
+// focus and selection it leaves, the question's title with はい, いいえ, the
+// keys Y and N, and Esc; then full-width input as a Japanese keyboard types
+// it, and 終了 putting the page back as it started.
 //   node requests.mjs chromium|firefox|webkit
 // Needs QUORVEL_SITE_DIR and QUORVEL_PAGE_ANSWERS; WebKit also a DISPLAY.
 import assert from 'node:assert/strict';
@@ -116,13 +117,16 @@ for (const row of pageRequests()) {
     if (row.question) {
       const [message, title] = row.question;
       assert.deepEqual(await until(openBox, 'dlgAsk', 'the question'), { title, message, focus: 'はい' });
+      // The reply: a button's value, a key (y, n), or esc.
       if (row.reply === 'esc') {
         await browser.press('Escape');
+      } else if (row.reply.length === 1) {
+        await browser.press(row.reply);
       } else {
         await browser.click(`#dlgAsk button[value=${row.reply}]`);
       }
       await until((id) => !document.getElementById(id).open, 'dlgAsk', 'the question to close');
-      if (row.reply !== 'yes') {
+      if (!['yes', 'y'].includes(row.reply)) {
         await until(hasFocus, 'cboLevelBefore', 'the focus on cboLevelBefore');
         assert.deepEqual((await browser.evaluate(shown)).results, NO_RESULTS);
         return;
@@ -166,4 +170,30 @@ test('full-width input', async () => {
   await browser.click('#cmdKeisan');
   const startUp = pageRequests().find((row) => row.name === 'start-up choices');
   assert.deepEqual((await until(shown, null, 'the results', announced)).results, startUp.compute);
+});
+
+// In a tab, 終了 cannot close the page; it puts it back as a new start would.
+test('終了 starts over', async () => {
+  await open();
+  const state = () => ({
+    values: [...document.querySelectorAll('#frmGofu input, #frmGofu select')]
+      .map((field) => (field.type === 'radio' ? field.checked : field.value)),
+    results: [...document.querySelectorAll('#frmGofu output')].map((output) => output.value),
+    focus: document.activeElement.id,
+  });
+  // As in a tab the user opened: automation's pages count as opened by a
+  // script, which Firefox lets close themselves.
+  await browser.evaluate(() => {
+    window.close = () => {};
+    document.getElementById('optLand80').focus();
+  });
+  const start = await browser.evaluate(state);
+  await browser.click('#optLand100');
+  await browser.type('#txtGofu', '7');
+  await browser.select('#cboRensa', ' 5～');
+  await browser.click('#cmdKeisan');
+  await until(shown, null, 'the results', announced);
+  await browser.click('#cmdEnd');
+  assert.deepEqual(await until(state, null, 'the page to start over',
+    (now) => now.focus === start.focus), start);
 });
