@@ -9,7 +9,7 @@ namespace quorvel {
 
 // The sizes the desktops ask for: hicolor's on Linux; on Windows those of the
 // program file's icon and of the window's, small icon to Explorer's largest.
-inline constexpr std::array kHicolorSizes{16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array kHicolorSizes{QUORVEL_HICOLOR_SIZES};  // from the build
 inline constexpr std::array kWindowsIconSizes{16, 24, 32, 48, 64, 256};
 
 // The pixel art at `size` x `size`. Each pixel is the average of the source
