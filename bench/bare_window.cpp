@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks for start-up: a plain Qt 6 Widgets window of Quorvel's size,
 // built in the same tree with the same compiler and flags. With --label it
 // also shows one line of Japanese in a gothic font, which separates the cost

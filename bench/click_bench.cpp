@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from a click on 計算 to the five results written, on the real window
 // (offscreen), over many clicks. Inputs alternate so each click rewrites them.
 #include <QApplication>

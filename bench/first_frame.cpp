@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the current X display and reports how long it took from
 // exec to the first frame drawn into its mapped top-level window, and the
 // process's peak resident memory. The window's content is watched with the

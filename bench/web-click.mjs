@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times 計算 in Chromium, over many clicks: the work the click does (the
 // core's three steps and writing the results), and the wait from the click
 // to the start of the frame that draws them.

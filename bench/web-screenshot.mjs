@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page after 計算 with the start-up choices, on a phone and in a
 // desktop browser, for the README.
 //   node bench/web-screenshot.mjs URL OUT_DIR

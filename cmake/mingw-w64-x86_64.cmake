@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads,
 # which Qt needs). Prefixes built for Windows (our static Qt, GoogleTest) are
 # given in QUORVEL_WINDOWS_PREFIXES and searched as extra root paths, so that

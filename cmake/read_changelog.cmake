@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one reader of CHANGELOG.md: for each "## VERSION (DATE)" heading it
 # calls `on_release` with the version and the date, for each "- " item
 # `on_item` with its first line, and `on_more` with each line that carries

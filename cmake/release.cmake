@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What this release is called everywhere, from project() and CHANGELOG.md:
 # the file version text, the release date, and the CPack settings that the
 # Debian package, the Windows zip and the source archive share. What differs

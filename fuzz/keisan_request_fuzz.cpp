@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole requests through a fake window with arbitrary texts in every field:
 // exactly one outcome each, and for what the window could really deliver, the
 // five texts of the tests' oracle, computed from the formulas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes through the number-text rules: no crash, no undefined behaviour,
 // and the invariants that follow from the rules themselves.
 #include <cstddef>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes CHANGELOG.md as a Debian changelog: one entry per release, its
 # items as the entry's bullets.
 #   cmake -DIN_FILE=CHANGELOG.md -DOUT=changelog -DPACKAGE=quorvel -DMAINTAINER="..." -P changelog.cmake

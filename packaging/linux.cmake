@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Linux: the program, its desktop entry, metainfo and icon, a manual page,
 # and the Debian package that cpack -G DEB makes of them.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The source archive: cpack --config CPackSourceConfig.cmake gives
 # quorvel-<version>.tar.xz, the repository's files without its history,
 # build directories, caches or editor files.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows: one self-contained quorvel.exe in a zip, with our licence and the
 # notice for the Qt libraries linked into it.
 find_package(Qt6 REQUIRED COMPONENTS Core)  # its version, for the notices

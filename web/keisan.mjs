@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation core, compiled to WebAssembly from the same C++ as the
 // desktop program, and the few lines of glue that pass it texts. Works in a
 // browser (give a URL) and under Node (give the bytes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's side of the window: reads the controls, drives the core's
 // request step by step, and shows its boxes and results. The rules are all
 // in the core.

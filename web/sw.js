@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the page working offline: every file is cached on the first visit
 // and served from the cache. The build names the cache after the hash of the
 // site, so a new publication installs a new cache and drops the old one.

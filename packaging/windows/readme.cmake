@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Japanese readme of the Windows zip from its template, with the
 # releases of CHANGELOG.md as its history: UTF-8 with a byte-order mark and
 # CRLF line ends, so that every Notepad shows it as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "no_ime_line_edit.h"
 
 namespace quorvel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native twin of the WebAssembly core: answers requests through the same
 // C interface, so the page's answers can be compared with the desktop's and
 // test data is generated rather than written by hand.

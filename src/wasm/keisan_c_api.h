@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The calculation request in steps, as plain C functions over UTF-8 texts, so

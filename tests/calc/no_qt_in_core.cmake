@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(GLOB_RECURSE sources ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp ${CORE_DIR}/CMakeLists.txt)
 foreach(source ${sources})
   file(STRINGS ${source} hits REGEX "#include <Q|Qt[0-9]*::|find_package\\(Qt")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder and packages it as a .deb, then
 # checks what a user's system would receive.
 foreach(var BUILD_DIR WORK_DIR DESKTOP_ID VERSION)

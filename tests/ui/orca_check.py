@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Presses keys in the running window and checks what Orca says.
 
 Started by orca_test.sh, with Orca and the window running on a private

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs orca_check.py with the real screen reader: Orca, speaking through
 # speech-dispatcher into a null audio device, its debug log written line by
 # line, and the window, all on the private display and D-Bus session that

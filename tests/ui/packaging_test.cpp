@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the build generates around the program: the icon files, the Windows
 // version resource, the desktop entry and the AppStream metainfo.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Windows shows of quorvel.exe in its file properties: the version
 // resource, generated from the project's version, and tagged Japanese.
 #include <windows.h>

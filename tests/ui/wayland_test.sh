@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the given command in a Wayland session of its own: Weston, headless,
 # which leaves title bars to the programs (no server-side decorations), as
 # GNOME's compositor does.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quorvel.exe is a Windows GUI program (no console window) that imports only
 # Windows' own DLLs: Qt and the C and C++ runtimes are linked in.
 foreach(var EXE OBJDUMP)

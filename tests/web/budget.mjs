@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first visit's weight: every file of the site (the service worker
 // fetches them all), each as gzip sends it. Fails above 60 KB.
 //   node budget.mjs SITE_DIR

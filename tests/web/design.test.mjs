@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page in a desktop browser is the window: every element stands at its
 // control's rectangle in the design table (page_export --json), scaled as
 // the page scales the whole, and the boxes and lists are named from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly core under Node against the native core, request for
 // request: every level pair, chain item and base value, then random requests
 // with bad texts among them. Stops at the first difference.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three browser engines behind one small driver, so that one table of
 // requests runs on each: Blink (Debian's Chromium, through Playwright),
 // Gecko (Debian's Firefox ESR, through WebDriver BiDi with puppeteer-core)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installable, and working offline: after the first visit the service worker
 // serves every file, so with the network cut a reload shows the page and
 // 計算 still works.

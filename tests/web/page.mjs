@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser tests share: opening the page once its core has loaded,
 // the table of requests with the native core's answers, a phone.
 import { readFileSync } from 'node:fs';

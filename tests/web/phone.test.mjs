@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page in the hand, on phones from 320 to 412 px wide, measured by the
 // controls' ids: text a phone need not zoom into (16 px in fields, 14 px
 // elsewhere), targets of 44 x 44 px at least 8 px apart, nothing to scroll

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's browser tests, on Debian's Chromium (no browser is downloaded),
 // against the built site served on the loopback address.
 import { tmpdir } from 'node:os';

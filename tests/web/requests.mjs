@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Requests entered through the page as a user does, in one browser engine,
 // against the native core's answers: the results, each warning with the
 // focus and selection it leaves, the question's title with はい, いいえ, the

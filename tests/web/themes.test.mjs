@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No accessibility violations in the light and dark designs and in forced
 // colours (Windows high contrast), with the window as it starts, after 計算,
 // and with a warning open, on a desktop and in the phone layout.

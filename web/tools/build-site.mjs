@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Assembles the web site from the page's sources, the WebAssembly core and
 // the program's icon:
 //   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT
