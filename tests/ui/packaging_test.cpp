@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -146,29 +145,6 @@ class PackagingTest : public QObject {
     QVERIFY(bytes.contains(fixed));
     // Translation 0x0411, 1200.
     QVERIFY(bytes.contains(QByteArray::fromHex("1104b004")));
-  }
-
-  void desktopFilesAgree() {
-    const QString desktop = QString::fromUtf8(ReadAll(kGenerated + "/" + kDesktopId + ".desktop"));
-    const QString metainfo =
-        QString::fromUtf8(ReadAll(kGenerated + "/" + kDesktopId + ".metainfo.xml"));
-    const QString comment = QString::fromUtf8("土地レベルアップ時の魔力変動計算を行う");
-    // English for every desktop, Japanese where the desktop is in Japanese.
-    for (const QString& line : QStringList{"Name=Quorvel", "Comment[ja]=" + comment,
-                                           "Icon=" + kDesktopId, "StartupWMClass=" + kDesktopId,
-                                           "Exec=quorvel", "X-Quorvel-Version=" + kVersion}) {
-      QVERIFY2(desktop.split('\n').contains(line), qPrintable(line));
-    }
-    QVERIFY(desktop.contains(QRegularExpression("\nComment=[ -~]+\n")));
-    for (const QString& element :
-         QStringList{"<id>" + kDesktopId + "</id>", "<name>Quorvel</name>",
-                     "<summary xml:lang=\"ja\">" + comment + "</summary>",
-                     "<project_license>GPL-3.0-or-later</project_license>",
-                     "<release version=\"" + kVersion + "\"",
-                     "<icon type=\"stock\">" + kDesktopId + "</icon>",
-                     "<launchable type=\"desktop-id\">" + kDesktopId + ".desktop</launchable>"}) {
-      QVERIFY2(metainfo.contains(element), qPrintable(element));
-    }
   }
 };
 
