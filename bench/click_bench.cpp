@@ -12,13 +12,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "application_setup.h"
 #include "frm_gofu.h"
-#include "window_look.h"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  quorvel::ApplyApplicationLook(app);
+  quorvel::SetUpApplication(app);
   quorvel::frmGofu window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {

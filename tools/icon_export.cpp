@@ -2,9 +2,11 @@
 // Build tool: writes the window icon, kept as XPM pixel art, as the hicolor
 // PNGs that Linux desktops install and as the ICO that the Windows resource
 // embeds: 32-bit images for the small sizes, PNG for the largest, as
-// Explorer expects; or, with --web, the web page's icons.
+// Explorer expects. With --web, the web page's icons; with --raw, plain
+// RGBA pixels at the given sizes, which the program shows without decoding.
 //   icon_export HICOLOR_DIR NAME OUT.ico
 //   icon_export --web SITE_DIR
+//   icon_export --raw DIR SIZE...     writes DIR/SIZE.rgba
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <span>
 #include <string_view>
 
+#include "icon_sizes.h"
 #include "pixel_art.h"
 #include "quorvel.xpm"
 
@@ -145,6 +148,25 @@ bool WriteWeb(const QImage& art, const QString& site) {
          save(maskable, QStringLiteral("icon-maskable-512.png"));
 }
 
+// Rows of RGBA bytes, top-down, without a header: the side is in the name.
+bool WriteRaw(const QImage& art, const QString& folder, std::span<char*> sizes) {
+  return QDir().mkpath(folder) && std::ranges::all_of(sizes, [&](const char* text) {
+           const int size = QByteArray(text).toInt();
+           const QImage image = quorvel::PixelArt(art, std::max(size, 1));
+           QByteArray rgba;
+           for (int y = 0; y < image.height(); ++y) {
+             for (int x = 0; x < image.width(); ++x) {
+               const QRgb pixel = image.pixel(x, y);
+               for (const int channel : {qRed(pixel), qGreen(pixel), qBlue(pixel), qAlpha(pixel)}) {
+                 rgba.append(static_cast<char>(channel));
+               }
+             }
+           }
+           QFile file(QStringLiteral("%1/%2.rgba").arg(folder).arg(size));
+           return size > 0 && file.open(QIODevice::WriteOnly) && file.write(rgba) == rgba.size();
+         });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -153,8 +175,12 @@ int main(int argc, char* argv[]) {
   if (args.size() == 3 && std::string_view(args[1]) == "--web") {
     return !art.isNull() && WriteWeb(art, QString::fromLocal8Bit(args[2])) ? 0 : 1;
   }
+  if (args.size() >= 4 && std::string_view(args[1]) == "--raw") {
+    return !art.isNull() && WriteRaw(art, QString::fromLocal8Bit(args[2]), args.subspan(3)) ? 0 : 1;
+  }
   if (args.size() != 4) {
-    std::cerr << "usage: icon_export HICOLOR_DIR NAME OUT.ico | --web SITE_DIR\n";
+    std::cerr
+        << "usage: icon_export HICOLOR_DIR NAME OUT.ico | --web SITE_DIR | --raw DIR SIZE...\n";
     return 2;
   }
   const bool ok =

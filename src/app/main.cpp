@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "application_setup.h"
 #include "frm_gofu.h"
-#include "window_look.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  quorvel::ApplyApplicationLook(app);
+  quorvel::SetUpApplication(app);
   quorvel::frmGofu window;
   window.show();
   return QApplication::exec();

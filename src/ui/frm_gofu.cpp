@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "accessible.h"
+#include "application_setup.h"
 #include "calc_result.h"
 #include "design_layout.h"
+#include "fixed_colours.h"
 #include "frm_gofu_design.h"
 #include "keisan_request.h"
 #include "message_box.h"
@@ -25,7 +27,6 @@
 #include "quorvel_version.h"
 #include "title_bar.h"
 #include "version_text.h"
-#include "window_look.h"
 
 namespace quorvel {
 namespace {
@@ -71,8 +72,9 @@ QStringList WidestResults() {
 QLabel* NewLabel(const design::Control& control, QWidget* parent) {
   auto* label = new QLabel(Text(control.text), parent);
   if (control.align != design::Align::Left) {
-    label->setAlignment((control.align == design::Align::Right ? Qt::AlignRight : Qt::AlignHCenter) |
-                       Qt::AlignVCenter);
+    label->setAlignment(
+        (control.align == design::Align::Right ? Qt::AlignRight : Qt::AlignHCenter) |
+        Qt::AlignVCenter);
   }
   if (control.boxed) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -132,7 +134,6 @@ frmGofu::frmGofu(QWidget* parent)
                               Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmGofu"));
   setWindowTitle(QStringLiteral("Quorvel"));
-  setWindowIcon(WindowIcon());
   setFont(WindowFont());
   InstallAccessibility();
   BuildControls();
@@ -160,8 +161,7 @@ void frmGofu::BuildControls() {
 
   const QStringList widest = WidestResults();
   for (const design::Control& control : design::kControls) {
-    QWidget* parent =
-        control.container.empty() ? client : Child<QWidget>(control.container);
+    QWidget* parent = control.container.empty() ? client : Child<QWidget>(control.container);
     QWidget* widget = NewControl(control, parent);
     widget->setObjectName(Text(control.name));
     layout->Place(widget, Pixels(control.rect));

@@ -23,14 +23,13 @@
 #include <memory>
 #include <string_view>
 
+#include "application_setup.h"
 #include "contrast.h"
 #include "dark_palette.h"
 #include "design_layout.h"
 #include "frm_gofu_design.h"
 #include "modal_boxes.h"
-#include "pixel_art.h"
 #include "quorvel_version.h"
-#include "window_look.h"
 
 using quorvel::AskAnswer;
 using quorvel::FocusTarget;
@@ -189,7 +188,7 @@ class FrmGofuTest : public QObject {
   void ClickCalculate() { QTest::mouseClick(Find<QPushButton>("cmdKeisan"), Qt::LeftButton); }
 
  private slots:
-  void initTestCase() { quorvel::ApplyApplicationLook(*qApp); }
+  void initTestCase() { quorvel::SetUpApplication(*qApp); }
 
   void init() { Open(); }
 
@@ -254,9 +253,9 @@ class FrmGofuTest : public QObject {
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(window_->windowType(), Qt::Window);
-    // The window's icon in every size a desktop asks for, each drawn at its size.
+    // The window's icon, as the build drew it, at more than one size.
     const QIcon icon = window_->windowIcon();
-    QCOMPARE(icon.availableSizes().size(), int(quorvel::kWindowsIconSizes.size()));
+    QVERIFY(icon.availableSizes().size() > 1);
     for (const QSize& size : icon.availableSizes()) {
       QCOMPARE(icon.pixmap(size, 1.0).size(), size);
     }

@@ -14,7 +14,7 @@
 #include <array>
 #include <cmath>
 
-#include "pixel_art.h"
+#include "icon_sizes.h"
 #include "quorvel.xpm"
 
 namespace {

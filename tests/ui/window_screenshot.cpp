@@ -8,9 +8,9 @@
 
 #include <iostream>
 
+#include "application_setup.h"
 #include "dark_palette.h"
 #include "frm_gofu.h"
-#include "window_look.h"
 
 int main(int argc, char* argv[]) {
   QApplication::setAttribute(Qt::AA_Use96Dpi, true);
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     std::cerr << "usage: window_screenshot OUT.png [dark]\n";
     return 2;
   }
-  quorvel::ApplyApplicationLook(app);
+  quorvel::SetUpApplication(app);
   if (args.size() == 3) {
     QApplication::setPalette(quorvel::testing::DarkPalette());
   }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_style.h"
+#include "frame_style.h"
 
 #include <qdrawutil.h>
 #include <QPainter>
@@ -102,15 +102,15 @@ void DrawOption(QPainter* painter, const QStyleOption* option) {
 
 }  // namespace
 
-WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+FrameStyle::FrameStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-int WindowStyle::CaptionHeight(const QStyleOption* option, const QWidget* widget) const {
+int FrameStyle::CaptionHeight(const QStyleOption* option, const QWidget* widget) const {
   return qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
               option->fontMetrics.height());
 }
 
-void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                QPainter* painter, const QWidget* widget) const {
+void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
   switch (element) {
     case PE_FrameGroupBox: {
       const QRect frame =
@@ -141,8 +141,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
   }
 }
 
-void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                     QPainter* painter, const QWidget* widget) const {
+void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
   if (control == CC_ComboBox) {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     DrawSunkenFrame(painter, option->rect, option->palette, KeyboardFocus(option));
@@ -162,8 +162,8 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
                (box->state & State_Enabled) != 0, box->text, QPalette::WindowText);
 }
 
-QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                  SubControl subControl, const QWidget* widget) const {
+QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                 SubControl subControl, const QWidget* widget) const {
   if (control == CC_ComboBox && option->direction == Qt::LeftToRight) {
     // Fusion's arrow takes 19 px; two of them go to the text, so that the
     // widest item, " 5～", is drawn whole in a list of the design's width.

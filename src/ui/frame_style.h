@@ -15,11 +15,11 @@ namespace quorvel {
 // focus mark whose colours come from the palette so that they stand out from
 // the window in any palette: Fusion's own frames fade into light, dark and
 // high-contrast palettes alike.
-class WindowStyle : public QProxyStyle {
+class FrameStyle : public QProxyStyle {
   Q_OBJECT
 
  public:
-  WindowStyle();
+  FrameStyle();
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;

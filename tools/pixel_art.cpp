@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pixel_art.h"
 
-#include <QIconEngine>
-#include <QPainter>
-#include <QPixmap>
-
 #include <algorithm>
 
 namespace quorvel {
@@ -40,35 +36,5 @@ QImage PixelArt(const QImage& source, int size) {
   }
   return out.convertToFormat(QImage::Format_ARGB32);
 }
-
-namespace {
-
-class PixelArtEngine : public QIconEngine {
- public:
-  explicit PixelArtEngine(QImage source) : source_(std::move(source)) {}
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    return QPixmap::fromImage(
-        PixelArt(source_, std::max(1, std::min(size.width(), size.height()))));
-  }
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-  }
-  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-    QList<QSize> sizes;
-    for (const int side : kWindowsIconSizes) {
-      sizes << QSize(side, side);
-    }
-    return sizes;
-  }
-  [[nodiscard]] QIconEngine* clone() const override { return new PixelArtEngine(source_); }
-
- private:
-  QImage source_;
-};
-
-}  // namespace
-
-QIcon PixelArtIcon(const QImage& source) { return QIcon(new PixelArtEngine(source)); }
 
 }  // namespace quorvel
