@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+#include "application_setup.h"
 #include "icon_sizes.h"
 #include "quorvel.xpm"
 
@@ -51,6 +52,12 @@ class PackagingTest : public QObject {
     for (const int size : quorvel::kWindowsIconSizes) {
       QTest::addRow("ico %d", size) << ico.read() << size;
       ico.jumpToNextImage();
+    }
+    // What the program loads for its window, from the pixels it embeds.
+    const QIcon window = quorvel::WindowIcon();
+    QVERIFY(window.availableSizes().size() > 1);
+    for (const QSize& size : window.availableSizes()) {
+      QTest::addRow("window %d", size.width()) << window.pixmap(size, 1.0).toImage() << size.width();
     }
   }
   // Each size shows the pixel art: whole multiples repeat its pixels, and
@@ -148,5 +155,5 @@ class PackagingTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(PackagingTest)
+QTEST_MAIN(PackagingTest)
 #include "packaging_test.moc"
