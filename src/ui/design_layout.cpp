@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -175,23 +176,42 @@ void DesignLayout::AlsoFit(QWidget* control, const QStringList& texts) {
 
 double DesignLayout::Factor() const {
   if (!factor_) {
-    // Measured at the design's size, since what a control keeps around its
-    // text (frame, margins, indicator, arrow) does not grow with it.
-    PlaceAll(1.0);
-    double factor = 1.0;
-    for (const Entry& entry : entries_) {
-      const QWidget* control = entry.item->widget();
-      if (entry.fitToText) {
-        continue;  // it follows its text instead
-      }
-      const QRect room = TextRoom(control);
-      for (const QString& text : TextsToFit(control, entry.alsoFit)) {
-        factor = std::max(factor, Growth(control, text, room));
-      }
+    Basis basis = CurrentBasis();
+    if (!measured_ || measured_->first != basis) {
+      const double factor = Measure(basis);
+      measured_.emplace(std::move(basis), factor);
     }
-    factor_ = factor;
+    factor_ = measured_->second;
   }
   return *factor_;
+}
+
+DesignLayout::Basis DesignLayout::CurrentBasis() const {
+  Basis basis{parentWidget()->style(), parentWidget()->logicalDpiY(), {}, {}};
+  for (const Entry& entry : entries_) {
+    const QWidget* control = entry.item->widget();
+    basis.fonts << control->font();
+    basis.texts << TextsToFit(control, entry.alsoFit);
+  }
+  return basis;
+}
+
+double DesignLayout::Measure(const Basis& basis) const {
+  // Measured at the design's size, since what a control keeps around its
+  // text (frame, margins, indicator, arrow) does not grow with it.
+  PlaceAll(1.0);
+  double factor = 1.0;
+  for (qsizetype i = 0; i < entries_.size(); ++i) {
+    if (entries_.at(i).fitToText) {
+      continue;  // it follows its text instead
+    }
+    const QWidget* control = entries_.at(i).item->widget();
+    const QRect room = TextRoom(control);
+    for (const QString& text : basis.texts.at(i)) {
+      factor = std::max(factor, Growth(control, text, room));
+    }
+  }
+  return factor;
 }
 
 void DesignLayout::PlaceAll(double factor) const {

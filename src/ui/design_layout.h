@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QLayout>
 #include <QList>
 #include <QRect>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+
+class QStyle;
 
 namespace quorvel {
 
@@ -58,12 +62,25 @@ class DesignLayout : public QLayout {
     bool fitToText = false;
     QStringList alsoFit;
   };
+  // What the factor depends on. Qt invalidates the layout whenever a
+  // control is shown, polished or moved, which changes none of this, so the
+  // texts are measured again only when it differs.
+  struct Basis {
+    const QStyle* style = nullptr;
+    int dpi = 0;
+    QList<QFont> fonts;
+    QList<QStringList> texts;
+    bool operator==(const Basis&) const = default;
+  };
   Entry* Find(const QWidget* control);
   void PlaceAll(double factor) const;
+  [[nodiscard]] Basis CurrentBasis() const;
+  [[nodiscard]] double Measure(const Basis& basis) const;
 
   QList<Entry> entries_;
   QSize designSize_;
   mutable std::optional<double> factor_;
+  mutable std::optional<std::pair<Basis, double>> measured_;
 };
 
 // Where a control draws its text, at its present size.
