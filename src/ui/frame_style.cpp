@@ -6,6 +6,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <optional>
+
 #include "contrast.h"
 
 namespace quorvel {
@@ -29,12 +31,27 @@ struct MarkColours {
   QColor focus;
 };
 
+// Every control asks as it is drawn, and the search for each colour takes
+// many steps, so the colours of the last palette are kept.
 MarkColours MarksOn(const QPalette& palette) {
   const QColor window = palette.color(QPalette::Window);
   const QColor ink = palette.color(QPalette::WindowText);
-  return {Toward(window, ink, window, kReadableContrast),
-          Toward(window, ink, window, kShadowContrast),
-          Toward(palette.color(QPalette::Highlight), ink, window, kReadableContrast)};
+  const QColor highlight = palette.color(QPalette::Highlight);
+  struct Kept {
+    QRgb window, ink, highlight;
+    MarkColours colours;
+  };
+  thread_local std::optional<Kept> kept;
+  if (!kept || kept->window != window.rgba() || kept->ink != ink.rgba() ||
+      kept->highlight != highlight.rgba()) {
+    kept = Kept{window.rgba(),
+                ink.rgba(),
+                highlight.rgba(),
+                {Toward(window, ink, window, kReadableContrast),
+                 Toward(window, ink, window, kShadowContrast),
+                 Toward(highlight, ink, window, kReadableContrast)}};
+  }
+  return kept->colours;
 }
 
 bool KeyboardFocus(const QStyleOption* option) {
