@@ -250,7 +250,7 @@ std::string JsonText(std::string_view text) {
 }
 
 // What the tests measure the page against: each control's element, its
-// container, rectangle and accessible name, and the client area.
+// container and rectangle, and the client area.
 void WriteJson(std::ostream& out) {
   out << "{\"client\": [" << quorvel::design::kClientWidth << ", " << quorvel::design::kClientHeight
       << "], \"controls\": [\n";
@@ -261,8 +261,7 @@ void WriteJson(std::ostream& out) {
         << ", \"box\": " << JsonText(Box(control))
         << ", \"container\": " << JsonText(control.container) << ", \"rect\": [" << rect.left
         << ", " << rect.top << ", " << rect.width << ", " << rect.height
-        << "], \"autoSize\": " << (control.autoSize ? "true" : "false")
-        << ", \"accessibleName\": " << JsonText(quorvel::design::AccessibleName(control)) << '}';
+        << "], \"autoSize\": " << (control.autoSize ? "true" : "false") << '}';
     separator = ",\n";
   }
   out << "\n]}\n";

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in a desktop browser is the window: every element stands at its
 // control's rectangle in the design table (page_export --json), scaled as
-// the page scales the whole, and the boxes and lists are named from the
-// table's parts, as the window names them.
+// the page scales the whole, and is named as the window names it.
 import { readFileSync } from 'node:fs';
 import { expect, test } from '@playwright/test';
 import { cutTexts, openPage } from './page.mjs';
 
 const design = JSON.parse(readFileSync(process.env.QUORVEL_DESIGN, 'utf8'));
+const windowNames = JSON.parse(readFileSync(process.env.QUORVEL_WINDOW_NAMES, 'utf8'));
 
 test('every control at its place in the design', async ({ page }) => {
   await openPage(page);
@@ -33,12 +33,20 @@ test('every control at its place in the design', async ({ page }) => {
   }
 });
 
-// As the window reads them (frm_gofu_test's accessibleNames): boxes, lists
-// and results by the captions the table names them with.
-test('boxes, lists and results named by the design', async ({ page }) => {
+// What a screen reader is told of each field, button and result is what the
+// window tells it (window_names reads the window's accessibility): its name,
+// or while a result is empty, its caption. The window reads a list's value
+// between its captions; the page's list says it after its name.
+test('fields, buttons and results named as in the window', async ({ page }) => {
   await openPage(page);
-  for (const { name, accessibleName } of design.controls.filter((c) => c.accessibleName)) {
-    await expect.soft(page.locator(`#${name}`), name).toHaveAccessibleName(accessibleName);
+  const named = await page.locator('#frmGofu').locator('input, select, button, output')
+    .evaluateAll((elements) => elements.map((e) => [e.id, e.tagName]));
+  expect(named.length).toBeGreaterThan(10);
+  for (const [id, tag] of named) {
+    expect(windowNames, id).toHaveProperty(id);
+    const { name, value, label } = windowNames[id];
+    const expected = tag === 'SELECT' ? name.replace(` ${value} `, ' ') : name || label;
+    await expect.soft(page.locator(`#${id}`), id).toHaveAccessibleName(expected);
   }
 });
 
