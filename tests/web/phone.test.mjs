@@ -1,17 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page in the hand, on phones from 320 to 412 px wide, measured by the
-// controls' ids: text a phone need not zoom into (16 px in fields, 14 px
-// elsewhere), targets of 44 x 44 px at least 8 px apart, nothing to scroll
-// sideways, and after 計算 the button and the five results in view together.
+// The page in the hand, on phones from 320 to 412 px wide and on tablets in
+// both orientations, measured by the controls' ids: text a phone need not
+// zoom into (16 px in fields, 14 px elsewhere), targets of 44 x 44 px at
+// least 8 px apart, nothing to scroll sideways, after 計算 the button and the
+// five results in view together, and dialog texts wrapped into even lines.
+// A tablet shows the whole form at once and uses its screen.
 import { expect, test } from '@playwright/test';
 import { PHONE, cutTexts, openPage, pageRequests, resultTexts } from './page.mjs';
 
-const PHONES = [
+const SCREENS = [
   { width: 320, height: 568 },
   { width: 360, height: 640 },
   { width: 390, height: 844, whole: true },
   { width: 412, height: 915, whole: true },
+  { width: 768, height: 1024, tablet: true },
+  { width: 810, height: 1080, tablet: true },
+  { width: 820, height: 1180, tablet: true },
+  { width: 1024, height: 768, tablet: true },
+  { width: 1180, height: 820, tablet: true },
 ];
+
+// Every message and title the core gives the page's requests, once each,
+// with the element of the question that shows it.
+const DIALOG_TEXTS = [...new Map(pageRequests().flatMap(({ check, question }) =>
+  [check, question].filter(Boolean).flatMap(([message, title]) =>
+    [[message, 'dlgAskMessage'], [title, 'dlgAskTitle']]))).entries()];
 
 // Runs in the page: every text's size, and what a thumb hits with its box.
 function measure() {
@@ -45,7 +58,7 @@ function checkTargets(targets) {
   }
 }
 
-for (const phone of PHONES) {
+for (const phone of SCREENS) {
   test.describe(`${phone.width} x ${phone.height}`, () => {
     test.use({ ...PHONE, viewport: { width: phone.width, height: phone.height } });
 
@@ -62,8 +75,12 @@ for (const phone of PHONES) {
       expect(targets).toHaveLength(10);
       checkTargets(targets);
       expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(phone.width);
-      if (phone.whole) {
+      if (phone.whole || phone.tablet) {
         await expect(page.locator('#frmGofu')).toBeInViewport({ ratio: 1 });
+      }
+      if (phone.tablet) {
+        const form = await page.locator('#frmGofu').boundingBox();
+        expect(Math.max(form.width / phone.width, form.height / phone.height)).toBeGreaterThanOrEqual(2 / 3);
       }
 
       await page.locator('#cmdKeisan').tap();
@@ -76,7 +93,7 @@ for (const phone of PHONES) {
       expect(await page.locator('#frmGofu output').evaluateAll(cutTexts)).toEqual([]);
     });
 
-    test('dialog buttons take thumbs', async ({ page }) => {
+    test('dialogs take thumbs and wrap their texts evenly', async ({ page }) => {
       await openPage(page);
       await page.locator('#cboLevelBefore').selectOption('  5');
       await page.locator('#cmdKeisan').tap();
@@ -84,6 +101,34 @@ for (const phone of PHONES) {
       const buttons = (await page.evaluate(measure)).targets.filter(({ inDialog }) => inDialog);
       expect(buttons).toHaveLength(2);
       checkTargets(buttons);
+      for (const [text, id] of DIALOG_TEXTS) {
+        const lines = await page.evaluate(lineLengths, [text, id]);
+        expect.soft(lines.length === 1 || Math.min(...lines) >= 3, `${text}: ${lines}`).toBe(true);
+      }
     });
   });
+}
+
+// Runs in the page: how many characters stand on each line of the text as
+// the open question's element shows it, spaces left out.
+function lineLengths([text, id]) {
+  const element = document.getElementById(id);
+  element.textContent = text;
+  const [node] = element.childNodes;
+  const range = document.createRange();
+  const lines = [];
+  let top = -Infinity;
+  for (let i = 0; i < text.length; i += 1) {
+    range.setStart(node, i);
+    range.setEnd(node, i + 1);
+    const [glyph] = range.getClientRects();
+    if (text[i].trim() && glyph) {
+      if (glyph.top > top + glyph.height / 2) {
+        lines.push(0);
+        top = glyph.top;
+      }
+      lines[lines.length - 1] += 1;
+    }
+  }
+  return lines;
 }
