@@ -179,6 +179,25 @@ document.fonts.ready.then(fitFont);
 window.addEventListener('resize', fitFont);
 document.documentElement.dataset.ready = 'true';
 
+// A later publication's worker waits until this page has all it needs, which
+// it has by now, then takes over: the next open shows the later publication,
+// and nothing reloads here.
+function activateOnceInstalled(worker) {
+  if (!worker) {
+    return;
+  }
+  const activate = () => {
+    if (worker.state === 'installed') {
+      worker.postMessage('activate');
+    }
+  };
+  worker.addEventListener('statechange', activate);
+  activate();
+}
+
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js');
+  navigator.serviceWorker.register('sw.js').then((registration) => {
+    activateOnceInstalled(registration.waiting ?? registration.installing);
+    registration.addEventListener('updatefound', () => activateOnceInstalled(registration.installing));
+  });
 }

@@ -5,7 +5,8 @@
 // and WebKit (WebKitGTK's MiniBrowser, through its WebDriver). None is
 // downloaded. WebKit needs an X display.
 //
-// A driver: goto(url), evaluate(fn, arg) (fn runs in the page), click(selector),
+// A driver: goto(url) (in a fresh page), visit(url) (in the same browser, its
+// storage kept), evaluate(fn, arg) (fn runs in the page), click(selector),
 // type(selector, text) (replaces the field's text, key by key),
 // select(selector, value), press(key), close().
 import { spawn } from 'node:child_process';
@@ -21,6 +22,7 @@ const WEBDRIVER_KEYS = { Escape: '\uE00C', Backspace: '\uE003' };
 function pageDriver(page, select, close) {
   return {
     goto: (url) => page.goto(url),
+    visit: (url) => page.goto(url),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     click: (selector) => page.click(selector),
     async type(selector, text) {
@@ -125,6 +127,12 @@ async function webkit() {
       ({ sessionId } = await call('POST', '/session', { capabilities }));
       await session('POST', '/url', { url });
     },
+    async visit(url) {
+      if (!sessionId) {
+        ({ sessionId } = await call('POST', '/session', { capabilities }));
+      }
+      await session('POST', '/url', { url });
+    },
     evaluate: (fn, arg) =>
       session('POST', '/execute/sync', { script: `return (${fn})(arguments[0])`, args: [arg ?? null] }),
     click: async (selector) => session('POST', `${await element(selector)}/click`),
@@ -147,3 +155,19 @@ async function webkit() {
 }
 
 export const ENGINES = { chromium, firefox, webkit };
+
+// Polls fn in the driver's page until what it returns is accepted (by
+// default, anything but false), for ten seconds at most.
+export async function poll(driver, fn, arg, what, accept = (answer) => answer !== false) {
+  const deadline = Date.now() + 10000;
+  for (;;) {
+    const value = await driver.evaluate(fn, arg);
+    if (accept(value)) {
+      return value;
+    }
+    if (Date.now() > deadline) {
+      throw new Error(`timed out waiting for ${what}`);
+    }
+    await new Promise((resolve) => { setTimeout(resolve, 50); });
+  }
+}

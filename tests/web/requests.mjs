@@ -9,7 +9,7 @@
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { after, before, test } from 'node:test';
-import { ENGINES } from './engines.mjs';
+import { ENGINES, poll } from './engines.mjs';
 import { pageRequests } from './page.mjs';
 
 const engine = process.argv[2];
@@ -18,21 +18,7 @@ const url = `http://127.0.0.1:${port}/`;
 let server;
 let browser;
 
-// Polls fn in the page until what it returns is accepted (by default,
-// anything but false).
-async function until(fn, arg, what, accept = (answer) => answer !== false) {
-  const deadline = Date.now() + 10000;
-  for (;;) {
-    const value = await browser.evaluate(fn, arg);
-    if (accept(value)) {
-      return value;
-    }
-    if (Date.now() > deadline) {
-      throw new Error(`timed out waiting for ${what}`);
-    }
-    await new Promise((resolve) => { setTimeout(resolve, 50); });
-  }
-}
+const until = (...args) => poll(browser, ...args);
 
 // What the page shows, read in the page.
 const openBox = (id) => {

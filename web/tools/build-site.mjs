@@ -4,13 +4,13 @@
 //   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT
 // The form and its geometry come from the window's design table
 // (page_export), the version bar's text from the native core (the rule
-// lives there only), and the service worker's cache is named after the hash
-// of every file, so a new publication replaces it. The icons are the
-// desktop's, drawn by the same tool (icon_export --web).
-import { createHash } from 'node:crypto';
+// lives there only), and the service worker is written last, over every
+// other file (worker.mjs). The icons are the desktop's, drawn by the same
+// tool (icon_export --web).
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { writeWorker } from './worker.mjs';
 
 const [sourceDir, outDir, coreWasm, keisanAnswers, pageExport, iconExport] = process.argv.slice(2);
 if (!iconExport) {
@@ -41,12 +41,4 @@ copyFileSync(coreWasm, join(outDir, 'quorvel_core.wasm'));
 
 execFileSync(iconExport, ['--web', outDir]);
 
-const files = readdirSync(outDir).sort();
-const hash = createHash('sha256');
-for (const name of files) {
-  hash.update(name).update(readFileSync(join(outDir, name)));
-}
-const worker = readFileSync(join(sourceDir, 'sw.js'), 'utf8')
-  .replace('@CACHE@', `quorvel-${hash.digest('hex').slice(0, 16)}`)
-  .replace('@FILES@', JSON.stringify(['./', ...files.filter((name) => name !== 'index.html')]));
-writeFileSync(join(outDir, 'sw.js'), worker);
+writeWorker(outDir, join(sourceDir, 'sw.js'));
