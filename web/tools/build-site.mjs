@@ -10,6 +10,7 @@
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { isTrimmed, shipped } from './shipped.mjs';
 import { writeWorker } from './worker.mjs';
 
 const [sourceDir, outDir, coreWasm, keisanAnswers, pageExport, iconExport] = process.argv.slice(2);
@@ -41,4 +42,9 @@ copyFileSync(coreWasm, join(outDir, 'quorvel_core.wasm'));
 
 execFileSync(iconExport, ['--web', outDir]);
 
+// What a player downloads carries no comments; the worker, written last over
+// every other file's bytes, neither.
+const ship = (name) => writeFileSync(join(outDir, name), shipped(name, readFileSync(join(outDir, name), 'utf8')));
+readdirSync(outDir).filter(isTrimmed).forEach(ship);
 writeWorker(outDir, join(sourceDir, 'sw.js'));
+ship('sw.js');
