@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page after 計算 with the start-up choices, on a phone and in a
-// desktop browser, for the README.
+// The page after 計算 with the start-up choices, on a phone, on a tablet on
+// its side and in a desktop browser, for the README.
 //   node bench/web-screenshot.mjs URL OUT_DIR
 import { chromium } from '../tests/web/node_modules/playwright/index.mjs';
 
@@ -8,6 +8,7 @@ const [url, outDir] = process.argv.slice(2);
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
 const views = [
   { file: 'web-phone.png', viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { file: 'web-tablet.png', viewport: { width: 1024, height: 768 }, isMobile: true, hasTouch: true, deviceScaleFactor: 1 },
   { file: 'web-desktop.png', viewport: { width: 1024, height: 768 }, deviceScaleFactor: 1 },
 ];
 for (const { file, ...options } of views) {
