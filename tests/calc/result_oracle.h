@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,12 @@ struct ChainFactor {
 };
 inline constexpr std::array<ChainFactor, 5> kChainFactors{{
     {"  1", 1, 1}, {"  2", 3, 2}, {"  3", 9, 5}, {"  4", 2, 1}, {" 5～", 11, 5}}};
+
+// A chain as GoogleTest names it (and ctest after it): its list item and
+// factor, the same on every build, rather than the bytes of the struct.
+inline void PrintTo(const ChainFactor& chain, std::ostream* out) {
+  *out << '"' << chain.item << "\" x" << chain.numerator << '/' << chain.denominator;
+}
 
 inline std::int64_t DivideRoundHalfEven(std::int64_t numerator, std::int64_t denominator) {
   const std::int64_t quotient = numerator / denominator;
