@@ -10,7 +10,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 #include <vector>
 
