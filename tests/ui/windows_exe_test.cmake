@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # quorvel.exe is a Windows GUI program (no console window) that imports only
-# Windows' own DLLs: Qt and the C and C++ runtimes are linked in.
+# Windows' own DLLs: Qt and the C and C++ runtimes are linked in. It is
+# hardened as Windows' own programs: ASLR with high-entropy addresses and its
+# relocations kept, DEP, and the stack protector.
 foreach(var EXE OBJDUMP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not set")
@@ -12,6 +14,20 @@ if(NOT rc EQUAL 0)
 endif()
 if(NOT headers MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
   message(FATAL_ERROR "not a Windows GUI program")
+endif()
+foreach(flag HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT)
+  if(NOT headers MATCHES "DllCharacteristics[^\n]*\n([ \t]+[A-Z_]+\n)*[ \t]+${flag}\n")
+    message(FATAL_ERROR "the PE header lacks ${flag}")
+  endif()
+endforeach()
+if(headers MATCHES "relocations stripped" OR NOT headers MATCHES "\\.reloc")
+  message(FATAL_ERROR "the relocations were stripped: Windows cannot move the program")
+endif()
+# The stack protector's handler, from MinGW-w64's libssp, is linked in only
+# where protected code calls it.
+file(STRINGS ${EXE} smashing REGEX "stack smashing detected" LIMIT_COUNT 1)
+if(NOT smashing)
+  message(FATAL_ERROR "no stack protector")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 foreach(import IN LISTS imports)
