@@ -30,6 +30,32 @@ if(NOT QUORVEL_RELEASE_DATE)
   message(FATAL_ERROR "CHANGELOG.md has no entry \"## ${PROJECT_VERSION} (YYYY-MM-DD)\"")
 endif()
 
+# One time for everything a release holds: midnight (UTC) of the release
+# date, as SOURCE_DATE_EPOCH, so that a build from the source archive,
+# without git, gives the same bytes as one from the clone.
+string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" date_parts "${QUORVEL_RELEASE_DATE}")
+set(year ${CMAKE_MATCH_1})
+math(EXPR month "1${CMAKE_MATCH_2} - 100")
+math(EXPR day "1${CMAKE_MATCH_3} - 100")
+# Days since 1970-01-01 of a proleptic Gregorian date, counting years from
+# March so that the leap day comes last.
+if(month LESS_EQUAL 2)
+  math(EXPR year "${year} - 1")
+  math(EXPR month "${month} + 9")
+else()
+  math(EXPR month "${month} - 3")
+endif()
+math(EXPR QUORVEL_SOURCE_DATE_EPOCH
+     "(${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400 + (153 * ${month} + 2) / 5 + ${day} - 1 - 719468) * 86400")
+
+# cpack packs with that time and the same modes whatever the umask
+# (cmake/cpack_reproducible.cmake); installed folders get fixed modes too.
+set(CPACK_QUORVEL_SOURCE_DATE_EPOCH ${QUORVEL_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_reproducible.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/cpack_modes.cmake)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(CPACK_PACKAGE_VENDOR "Quorvel")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quorvel developers <dev@quorvel.invalid>")
