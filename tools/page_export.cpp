@@ -1,21 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the web page's form and its geometry from the window's design
-// table, so that the page shows the window's controls, texts, items and
-// places without a copy of them:
-//   page_export FORM_HTML DESIGN_CSS
+// Writes what the web page takes from the window's tables, so that the page
+// shows the window's controls, texts, items, places and colours without a
+// copy of them:
+//   page_export PAGE_JSON DESIGN_CSS
 //   page_export --json     the table for the page's tests, on stdout
-// The form's elements carry the controls' names as ids; the version bar
-// keeps @VERSION_TEXT@ for the site's assembly to fill.
+// PAGE_JSON holds the texts that fill the page's @NAME@ places: FORM, whose
+// elements carry the controls' names as ids, THEME_COLOUR, and the dialog
+// buttons OK, YES and NO.
 #include <algorithm>
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
 #include <span>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "frm_gofu_design.h"
+#include "keisan_fields.h"
+#include "standard_texts.h"
+#include "version_text.h"
 
 namespace {
 
@@ -23,6 +28,7 @@ using quorvel::design::Align;
 using quorvel::design::Control;
 using quorvel::design::kControls;
 using quorvel::design::Kind;
+using quorvel::design::Role;
 
 // a + b; the operator's inlined copies trip a false -Wrestrict in GCC 12.
 std::string Concat(std::string_view a, std::string_view b) {
@@ -59,8 +65,7 @@ std::string Escape(std::string_view text) {
 // A caption that names a result box is a <label> for it.
 std::string_view LabelledResult(const Control& caption) {
   const auto* result = std::ranges::find_if(kControls, [&caption](const Control& control) {
-    return control.kind == Kind::Label && control.boxed &&
-           control.nameParts.front() == caption.name;
+    return control.role == Role::Result && control.nameParts.front() == caption.name;
   });
   return result != kControls.end() ? result->name : std::string_view();
 }
@@ -163,20 +168,40 @@ void WriteControl(std::ostream& out, const Control& control, std::string_view in
     case Kind::Label:
       break;
   }
-  if (control.boxed && control.align == Align::Right) {
-    out << Tag("output", {{"id", id}, {"class", "c result"}, {"aria-live", "off"}})
-        << "</output>\n";
-  } else if (control.boxed) {
-    out << Tag("p", {{"id", id}, {"class", "c"}}) << "@VERSION_TEXT@</p>\n";
-  } else if (control.background) {
-    out << Tag("h2", {{"id", id}, {"class", "c heading"}}) << text << "</h2>\n";
-  } else if (const std::string_view result = LabelledResult(control); !result.empty()) {
+  switch (control.role) {
+    case Role::Result:
+      out << Tag("output", {{"id", id}, {"class", "c result"}, {"aria-live", "off"}})
+          << "</output>\n";
+      return;
+    case Role::VersionBar:
+      out << Tag("p", {{"id", id}, {"class", "c"}})
+          << Escape(quorvel::VersionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR,
+                                         QUORVEL_VERSION_REVISION))
+          << "</p>\n";
+      return;
+    case Role::Heading:
+      out << Tag("h2", {{"id", id}, {"class", "c heading"}}) << text << "</h2>\n";
+      return;
+    case Role::Caption:
+      break;
+  }
+  if (const std::string_view result = LabelledResult(control); !result.empty()) {
     out << Tag("label", {{"id", id}, {"class", "c auto"}, {"for", std::string(result)}}) << text
         << "</label>\n";
   } else {
     out << Tag("span", {{"id", id}, {"class", control.autoSize ? "c auto" : "c"}}) << text
         << "</span>\n";
   }
+}
+
+std::string Hex(const quorvel::design::Rgb& rgb) {
+  std::string hex = "#";
+  for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    hex += kDigits[part / 16];
+    hex += kDigits[part % 16];
+  }
+  return hex;
 }
 
 // The element that stands at the control's rectangle: an option's whole
@@ -199,9 +224,13 @@ void WriteCss(std::ostream& out) {
     out << '#' << Box(control) << " { --l: " << rect.left << "; --t: " << rect.top
         << "; --w: " << rect.width << "; --h: " << rect.height << ';';
     if (control.background) {
-      const auto& rgb = *control.background;
-      out << " background: rgb(" << int(rgb.red) << ' ' << int(rgb.green) << ' ' << int(rgb.blue)
-          << ");";
+      out << " background: " << Hex(*control.background) << ';';
+    }
+    // Boxes align their text by text-align, labels (flex boxes) by justify-content.
+    if (control.align == Align::Right) {
+      out << " text-align: right; justify-content: flex-end;";
+    } else if (control.align == Align::Centre) {
+      out << " text-align: center; justify-content: center;";
     }
     if (control.textColour) {
       out << " color: var(--fixed-text);";
@@ -210,36 +239,13 @@ void WriteCss(std::ostream& out) {
   }
 }
 
-// The requests whose results are the widest, for the page to fit its font.
-std::string Widest() {
-  std::string json = "[";
-  for (const quorvel::design::Request& request : quorvel::design::kWidestRequests) {
-    if (json.size() > 1) {
-      json += ',';
-    }
-    const std::pair<std::string_view, std::string_view> fields[] = {
-        {"cboLevelBefore", request.before}, {"cboLevelAfter", request.after},
-        {"cboRensa", request.chain},        {"txtGofu", request.gofu},
-        {"landChoice", "LandEtc"},          {"txtLandEtc", request.landEtc}};
-    char separator = '{';
-    for (const auto& [field, value] : fields) {
-      json += separator;
-      json += '"';
-      json += field;
-      json += "\":\"";
-      json += value;
-      json += '"';
-      separator = ',';
-    }
-    json += '}';
-  }
-  json += ']';
-  return json;
-}
-
 std::string JsonText(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
+    if (c == '\n') {
+      out += "\\n";
+      continue;
+    }
     if (c == '"' || c == '\\') {
       out += '\\';
     }
@@ -247,6 +253,35 @@ std::string JsonText(std::string_view text) {
   }
   out += '"';
   return out;
+}
+
+// The requests whose results are the widest, for the page to fit its font.
+std::string Widest() {
+  std::string json = "[";
+  for (const quorvel::FieldTexts& request : quorvel::kWidestRequests) {
+    json += json.size() > 1 ? ",{" : "{";
+    for (std::size_t i = 0; i < request.size(); ++i) {
+      json += JsonText(quorvel::kInputFields.at(i)) + ':' + JsonText(request.at(i));
+      json += i + 1 < request.size() ? "," : "}";
+    }
+  }
+  return json + ']';
+}
+
+// The version bar, whose colour the browser's and the installed page's bars take.
+const Control& VersionBar() {
+  return *std::ranges::find(kControls, Role::VersionBar, &Control::role);
+}
+
+// A standard button's text without its mnemonic: "はい(&Y)" is "はい"; the
+// page answers Y and N as keys of the dialog itself.
+std::string ButtonText(std::string_view source) {
+  std::string_view text =
+      std::ranges::find(quorvel::kStandardTexts, source, &quorvel::StandardText::source)->japanese;
+  if (const std::size_t mnemonic = text.find("(&"); mnemonic != std::string_view::npos) {
+    text = text.substr(0, mnemonic);
+  }
+  return std::string(text);
 }
 
 // What the tests measure the page against: each control's element, its
@@ -276,17 +311,26 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.size() != 3) {
-    std::cerr << "usage: page_export FORM_HTML DESIGN_CSS | --json\n";
+    std::cerr << "usage: page_export PAGE_JSON DESIGN_CSS | --json\n";
     return 2;
   }
-  std::ofstream form(args[1]);
+  std::ostringstream form;
   std::string tag =
-      Tag("form", {{"id", "frmGofu"}, {"autocomplete", "off"}, {"data-widest", Widest()}});
+      Tag("form", {{"id", "frmGofu"},
+                   {"autocomplete", "off"},
+                   {"data-widest", Widest()},
+                   {"data-start-focus", std::string(quorvel::design::StartFocus().name)}});
   tag.insert(tag.find(' ', tag.find("autocomplete")), " novalidate");
   form << tag << '\n';
   WriteChildren(form, {}, "  ");
-  form << "</form>\n";
+  form << "</form>";
+  std::ofstream page(args[1]);
+  page << "{\"FORM\": " << JsonText(form.str())
+       << ",\n \"THEME_COLOUR\": " << JsonText(Hex(*VersionBar().background))
+       << ",\n \"OK\": " << JsonText(ButtonText("OK"))
+       << ",\n \"YES\": " << JsonText(ButtonText("&Yes"))
+       << ",\n \"NO\": " << JsonText(ButtonText("&No")) << "}\n";
   std::ofstream css(args[2]);
   WriteCss(css);
-  return form && css ? 0 : 1;
+  return page && css ? 0 : 1;
 }

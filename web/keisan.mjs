@@ -3,9 +3,6 @@
 // desktop program, and the few lines of glue that pass it texts. Works in a
 // browser (give a URL) and under Node (give the bytes).
 
-// The texts of a request, in the order the core reads them.
-export const FIELDS = ['cboLevelBefore', 'cboLevelAfter', 'cboRensa', 'txtGofu', 'landChoice', 'txtLandEtc'];
-
 export async function loadCore(source) {
   const bytes = source instanceof URL ? await (await fetch(source)).arrayBuffer() : source;
   const { instance } = await WebAssembly.instantiate(bytes, {
@@ -20,36 +17,49 @@ export async function loadCore(source) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
 
-  // One step of the request: the six texts in, NUL after each; its answer out.
-  function step(name, input) {
-    const request = encoder.encode(FIELDS.map((field) => `${input[field]}\0`).join(''));
-    const at = core.quorvel_request_buffer(request.length);
-    new Uint8Array(core.memory.buffer, at, request.length).set(request);
-    const answer = core[name]();
+  // A text the core answered with, up to its NUL.
+  function answer(at) {
     const memory = new Uint8Array(core.memory.buffer);
-    return decoder.decode(memory.subarray(answer, memory.indexOf(0, answer)));
+    return decoder.decode(memory.subarray(at, memory.indexOf(0, at)));
   }
 
-  // The answer's lines, or null when the step has nothing to say.
+  // One step of the request: its texts in, in the core's field order, NUL
+  // after each; its answer out.
+  function step(name, texts) {
+    const request = encoder.encode(texts.map((text) => `${text}\0`).join(''));
+    const at = core.quorvel_request_buffer(request.length);
+    new Uint8Array(core.memory.buffer, at, request.length).set(request);
+    return answer(core[name]());
+  }
+
+  // The request's fields, named as the controls that hold them, in order.
+  const fields = answer(core.quorvel_fields()).split('\n');
+
+  // The answer's lines for the input's fields, or null when the step has
+  // nothing to say.
   function lines(name, input) {
-    const text = step(name, input);
+    const text = step(name, fields.map((field) => input[field]));
     return text === '' ? null : text.split('\n');
   }
 
   return {
+    fields,
+    // The result boxes' ids, in the order compute answers.
+    results: answer(core.quorvel_results()).split('\n'),
     // The step's answer as the core wrote it, for comparing cores.
     raw: step,
     // The first bad field: { message, title, focus } (focus is a control id).
     check(input) {
-      const answer = lines('quorvel_check', input);
-      return answer && { message: answer[0], title: answer[1], focus: answer[2] };
+      const found = lines('quorvel_check', input);
+      return found && { message: found[0], title: found[1], focus: found[2] };
     },
-    // The question when the level falls: { message, title }.
+    // The question when the level falls: { message, title, focus }, the
+    // focus being where a No sends it.
     question(input) {
-      const answer = lines('quorvel_question', input);
-      return answer && { message: answer[0], title: answer[1] };
+      const found = lines('quorvel_question', input);
+      return found && { message: found[0], title: found[1], focus: found[2] };
     },
-    // The five result texts, in the order of the result labels.
+    // The five result texts, in the order of results.
     compute(input) {
       return lines('quorvel_compute', input);
     },

@@ -6,19 +6,11 @@ import { loadCore } from './keisan.mjs';
 
 const byId = (id) => document.getElementById(id);
 const form = byId('frmGofu');
-const results = [...form.querySelectorAll('output')];
 const core = await loadCore(new URL('quorvel_core.wasm', import.meta.url));
+const results = core.results.map(byId);
 
-function readInput() {
-  return {
-    cboLevelBefore: byId('cboLevelBefore').value,
-    cboLevelAfter: byId('cboLevelAfter').value,
-    cboRensa: byId('cboRensa').value,
-    txtGofu: byId('txtGofu').value,
-    landChoice: form.elements.landChoice.value,
-    txtLandEtc: byId('txtLandEtc').value,
-  };
-}
+// Each field is the form's control of that name: the options by their group.
+const readInput = () => Object.fromEntries(core.fields.map((field) => [field, form.elements[field].value]));
 
 function setFocus(id) {
   const control = byId(id);
@@ -113,7 +105,7 @@ async function cmdKeisan_Click() {
   }
   const question = core.question(input);
   if (question && (await showBox(byId('dlgAsk'), question.message, question.title)) !== 'yes') {
-    setFocus('cboLevelBefore');
+    setFocus(question.focus);
     return;
   }
   const texts = core.compute(input);
@@ -132,7 +124,7 @@ function cmdEnd_Click() {
     output.value = '';
   });
   byId('announcement').textContent = '';
-  byId('optLand80').focus();
+  byId(form.dataset.startFocus).focus();
 }
 
 // How much of its text a box has room for, at most 1. The text is measured

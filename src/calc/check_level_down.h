@@ -11,6 +11,9 @@ namespace quorvel {
 // not. Pure; never moves the focus.
 std::optional<CheckMessage> LevelDownQuestion(const KeisanInput& input);
 
+// Where the focus goes when the user answers No: back to the level to mend.
+inline constexpr FocusTarget kFocusAfterNo = FocusTarget::cboLevelBefore;
+
 // Asks for confirmation when the level falls. Empties `check` first; returns
 // true with the question and its title when the user must confirm. Never
 // moves the focus.

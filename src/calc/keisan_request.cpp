@@ -18,7 +18,7 @@ void cmdKeisan_Click(MainView& view) {
   }
   if (CheckLevelDown(input, check)) {
     if (view.Ask(check.message, check.title) == AskAnswer::No) {
-      view.SetFocus(FocusTarget::cboLevelBefore);
+      view.SetFocus(kFocusAfterNo);
       return;
     }
   }

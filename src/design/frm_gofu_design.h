@@ -29,6 +29,9 @@ struct Rgb {
 
 enum class Kind { Label, Frame, Option, TextBox, List, Button };
 enum class Align { Left, Centre, Right };
+// What a label is to its reader, whatever it looks like: a front end picks
+// its element, and the page its tag, by this alone.
+enum class Role { Caption, Heading, Result, VersionBar };
 
 // The design's colours: the headings' and the version bar's backgrounds,
 // and the one fixed text colour.
@@ -46,9 +49,10 @@ inline constexpr std::array<std::string_view, 5> kChains{"  1", "  2", "  3", " 
 struct Control {
   std::string_view name;
   Kind kind;
-  std::string_view text;  // caption, or the first text of a box
-  TwipsRect rect;         // in its container
-  int tab;                // place in the tab order; labels and the frame never take the focus
+  std::string_view text;      // caption, or the first text of a box
+  TwipsRect rect;             // in its container
+  int tab;                    // place in the tab order; labels and the frame never take the focus
+  Role role = Role::Caption;  // labels only
   std::string_view container{};  // empty: the window's client area
   Align align = Align::Left;
   bool boxed = false;     // a single line around it
@@ -66,7 +70,7 @@ struct Control {
 
 // clang-format off
 inline constexpr std::array<Control, 34> kControls{{
-    {.name = "lblLand", .kind = Kind::Label, .text = "レベルアップする土地の情報", .rect = {120, 240, 4680, 180}, .tab = 12, .align = Align::Centre, .background = kLightYellow},
+    {.name = "lblLand", .kind = Kind::Label, .text = "レベルアップする土地の情報", .rect = {120, 240, 4680, 180}, .tab = 12, .role = Role::Heading, .align = Align::Centre, .background = kLightYellow},
     {.name = "frameLand", .kind = Kind::Frame, .text = "基本価値", .rect = {120, 600, 2295, 1215}, .tab = 1},
     {.name = "optLand80", .kind = Kind::Option, .text = "80 G", .rect = {120, 360, 975, 180}, .tab = 2, .container = "frameLand", .on = true},
     {.name = "optLand100", .kind = Kind::Option, .text = "100 G", .rect = {1200, 330, 855, 255}, .tab = 3, .container = "frameLand"},
@@ -79,27 +83,27 @@ inline constexpr std::array<Control, 34> kControls{{
     {.name = "lblLevel03", .kind = Kind::Label, .text = "レベル", .rect = {2640, 1380, 540, 180}, .tab = 17, .autoSize = true},
     {.name = "cboLevelAfter", .kind = Kind::List, .text = "", .rect = {3240, 1320, 735, 300}, .tab = 7, .items = kLevels, .selected = 3, .nameParts = {"lblLevel03", "lblLevel04"}},
     {.name = "lblLevel04", .kind = Kind::Label, .text = "にアップ", .rect = {4080, 1380, 720, 180}, .tab = 18, .autoSize = true},
-    {.name = "lblRensa", .kind = Kind::Label, .text = "連鎖数", .rect = {120, 2040, 2895, 180}, .tab = 14, .align = Align::Centre, .background = kLightOrange},
-    {.name = "lblGofu", .kind = Kind::Label, .text = "護符枚数", .rect = {3120, 2040, 855, 180}, .tab = 13, .align = Align::Centre, .background = kLightOrange},
+    {.name = "lblRensa", .kind = Kind::Label, .text = "連鎖数", .rect = {120, 2040, 2895, 180}, .tab = 14, .role = Role::Heading, .align = Align::Centre, .background = kLightOrange},
+    {.name = "lblGofu", .kind = Kind::Label, .text = "護符枚数", .rect = {3120, 2040, 855, 180}, .tab = 13, .role = Role::Heading, .align = Align::Centre, .background = kLightOrange},
     {.name = "lblRensa01", .kind = Kind::Label, .text = "上記の土地を含めて", .rect = {120, 2400, 1620, 180}, .tab = 21, .autoSize = true},
     {.name = "cboRensa", .kind = Kind::List, .text = "", .rect = {1800, 2340, 735, 300}, .tab = 8, .items = kChains, .selected = 2, .nameParts = {"lblRensa01", "lblRensa02"}},
     {.name = "lblRensa02", .kind = Kind::Label, .text = "連鎖", .rect = {2640, 2400, 360, 180}, .tab = 20, .autoSize = true},
     {.name = "txtGofu", .kind = Kind::TextBox, .text = "50", .rect = {3120, 2355, 495, 270}, .tab = 9, .align = Align::Right, .maxChars = 3, .nameParts = {"lblGofu"}},
     {.name = "lblMai", .kind = Kind::Label, .text = "枚", .rect = {3720, 2400, 180, 180}, .tab = 19, .autoSize = true},
     {.name = "cmdKeisan", .kind = Kind::Button, .text = "計算", .rect = {4080, 2040, 735, 615}, .tab = 10},
-    {.name = "lblKekka", .kind = Kind::Label, .text = "レベルアップの結果", .rect = {120, 2880, 4680, 180}, .tab = 23, .align = Align::Centre, .background = kLightGreen},
+    {.name = "lblKekka", .kind = Kind::Label, .text = "レベルアップの結果", .rect = {120, 2880, 4680, 180}, .tab = 23, .role = Role::Heading, .align = Align::Centre, .background = kLightGreen},
     {.name = "lblShoji", .kind = Kind::Label, .text = "所持魔力変動", .rect = {120, 3270, 1080, 180}, .tab = 25, .autoSize = true},
-    {.name = "lblShojiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3240, 855, 255}, .tab = 29, .align = Align::Right, .boxed = true, .nameParts = {"lblShoji"}},
+    {.name = "lblShojiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3240, 855, 255}, .tab = 29, .role = Role::Result, .align = Align::Right, .boxed = true, .nameParts = {"lblShoji"}},
     {.name = "lblLandGain", .kind = Kind::Label, .text = "土地価値変動", .rect = {2745, 3270, 1080, 180}, .tab = 31, .autoSize = true},
-    {.name = "lblLandGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3240, 855, 255}, .tab = 32, .align = Align::Right, .boxed = true, .nameParts = {"lblLandGain"}},
+    {.name = "lblLandGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3240, 855, 255}, .tab = 32, .role = Role::Result, .align = Align::Right, .boxed = true, .nameParts = {"lblLandGain"}},
     {.name = "lblGofukati", .kind = Kind::Label, .text = "護符価値変動", .rect = {120, 3720, 1080, 180}, .tab = 22, .autoSize = true},
-    {.name = "lblGofukatiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3690, 855, 255}, .tab = 27, .align = Align::Right, .boxed = true, .textColour = kBlack, .nameParts = {"lblGofukati"}},
+    {.name = "lblGofukatiVal", .kind = Kind::Label, .text = "", .rect = {1440, 3690, 855, 255}, .tab = 27, .role = Role::Result, .align = Align::Right, .boxed = true, .textColour = kBlack, .nameParts = {"lblGofukati"}},
     {.name = "lblGofuGain", .kind = Kind::Label, .text = "護符魔力変動", .rect = {2745, 3720, 1080, 180}, .tab = 24, .autoSize = true},
-    {.name = "lblGofuGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3690, 855, 255}, .tab = 28, .align = Align::Right, .boxed = true, .nameParts = {"lblGofuGain"}},
+    {.name = "lblGofuGainVal", .kind = Kind::Label, .text = "", .rect = {3960, 3690, 855, 255}, .tab = 28, .role = Role::Result, .align = Align::Right, .boxed = true, .nameParts = {"lblGofuGain"}},
     {.name = "lblGoukei", .kind = Kind::Label, .text = "総魔力変動", .rect = {300, 4230, 900, 180}, .tab = 26, .autoSize = true},
-    {.name = "lblGoukeiVal", .kind = Kind::Label, .text = "", .rect = {1440, 4200, 855, 255}, .tab = 30, .align = Align::Right, .boxed = true, .nameParts = {"lblGoukei"}},
+    {.name = "lblGoukeiVal", .kind = Kind::Label, .text = "", .rect = {1440, 4200, 855, 255}, .tab = 30, .role = Role::Result, .align = Align::Right, .boxed = true, .nameParts = {"lblGoukei"}},
     {.name = "cmdEnd", .kind = Kind::Button, .text = "終了", .rect = {3960, 4200, 855, 375}, .tab = 11},
-    {.name = "lblVersion", .kind = Kind::Label, .text = "", .rect = {120, 4800, 4695, 255}, .tab = 33, .align = Align::Centre, .boxed = true, .background = kLightBlue},
+    {.name = "lblVersion", .kind = Kind::Label, .text = "", .rect = {120, 4800, 4695, 255}, .tab = 33, .role = Role::VersionBar, .align = Align::Centre, .boxed = true, .background = kLightBlue},
 }};
 // clang-format on
 
@@ -116,25 +120,67 @@ inline constexpr std::array<std::string_view, 14> kFontFamilies{
     "VL ゴシック",   "TakaoGothic",     "Takaoゴシック",         "游ゴシック",
     "Yu Gothic",     "Noto Sans CJK JP"};
 
-// The requests whose results are the widest a result box may have to show:
-// the largest rise and fall that three-digit boxes allow, at the longest
-// chain. Levels, chain, talismans, custom base value (その他 on).
-struct Request {
-  std::string_view before;
-  std::string_view after;
-  std::string_view chain;
-  std::string_view gofu;
-  std::string_view landEtc;
-};
-inline constexpr std::array<Request, 2> kWidestRequests{{
-    {"  1", "  5", " 5～", "999", "999"},
-    {"  5", "  1", " 5～", "999", "999"},
-}};
-
-// The control of that name; the name must be one of the table's.
-constexpr const Control& Find(std::string_view name) {
-  return *std::ranges::find(kControls, name, &Control::name);
+constexpr std::size_t IndexOf(std::string_view name) {
+  return static_cast<std::size_t>(std::ranges::find(kControls, name, &Control::name) -
+                                  kControls.begin());
 }
+
+// The control of that name. A name the table lacks throws, and fails the
+// build where the lookup is a constant expression.
+constexpr const Control& Find(std::string_view name) { return kControls.at(IndexOf(name)); }
+
+// Find for a name written in the code, checked as it compiles.
+consteval const Control& Named(std::string_view name) { return Find(name); }
+
+// The controls a user tabs to; labels and the frame only show.
+constexpr bool TakesFocus(const Control& control) {
+  return control.kind != Kind::Label && control.kind != Kind::Frame;
+}
+
+// The table checks itself as it compiles, so that a slip in it is a build
+// error rather than a stray window or a dead key at run time.
+constexpr bool EveryNameKnown() {
+  return std::ranges::all_of(kControls, [](const Control& control) {
+    return std::ranges::all_of(control.nameParts, [](const std::string_view& part) {
+      return part.empty() || IndexOf(part) < kControls.size();
+    });
+  });
+}
+static_assert(EveryNameKnown(), "a control is named after one the table lacks");
+
+// A front end creates the controls in the table's order, so a container
+// must come before what it holds.
+constexpr bool ContainersFirst() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    const std::string_view container = kControls[i].container;
+    if (!container.empty() && (IndexOf(container) >= i || Find(container).kind != Kind::Frame)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(ContainersFirst(), "a control is listed before its frame, or in no frame");
+
+// The page tabs in the order of its elements, which is the table's: so the
+// controls that take the focus must be listed in their tab order, each with
+// a place of its own.
+constexpr bool TabOrderIsReadingOrder() {
+  int last = 0;
+  for (const Control& control : kControls) {
+    if (TakesFocus(control)) {
+      if (control.tab <= last) {
+        return false;
+      }
+      last = control.tab;
+    }
+  }
+  return true;
+}
+static_assert(TabOrderIsReadingOrder(),
+              "two controls share a tab place, or tab out of reading order");
+
+// The control that has the focus when the window opens: the first tab stop.
+constexpr const Control& StartFocus() { return *std::ranges::find_if(kControls, TakesFocus); }
 
 // What a screen reader calls a control: its parts' captions joined by a
 // blank, without the arrow that only points at the box ("その他→").

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
 #include "accessible.h"
 #include "application_setup.h"
@@ -19,6 +18,7 @@
 #include "design_layout.h"
 #include "fixed_colours.h"
 #include "frm_gofu_design.h"
+#include "keisan_fields.h"
 #include "keisan_request.h"
 #include "message_box.h"
 #include "no_ime_line_edit.h"
@@ -37,6 +37,10 @@ constexpr bool WholePixels(const design::TwipsRect& rect) {
 static_assert(std::ranges::all_of(design::kControls,
                                   [](const design::Control& c) { return WholePixels(c.rect); }));
 static_assert(design::kClientWidth % 15 == 0 && design::kClientHeight % 15 == 0);
+// The core's five results each have a result box in the table.
+static_assert(std::ranges::all_of(kResults, [](const ResultField& result) {
+  return design::Find(result.name).role == design::Role::Result;
+}));
 const QSize kClientSize(design::kClientWidth / 15, design::kClientHeight / 15);
 
 QRect Pixels(const design::TwipsRect& rect) {
@@ -55,11 +59,8 @@ QColor Colour(const design::Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 // them ("+328671G", "-346653G", ...).
 QStringList WidestResults() {
   QStringList texts;
-  for (const design::Request& request : design::kWidestRequests) {
-    const KeisanInput input{std::string(request.before), std::string(request.after),
-                            std::string(request.chain),  std::string(request.gofu),
-                            LandChoice::LandEtc,         std::string(request.landEtc)};
-    if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
+  for (const FieldTexts& request : kWidestRequests) {
+    if (const std::optional<KeisanResult> result = ComputeKeisanResult(ReadFields(request))) {
       for (const ResultField& field : kResults) {
         texts << QString::fromStdString((*result).*field.text);
       }
@@ -68,13 +69,21 @@ QStringList WidestResults() {
   return texts;
 }
 
+Qt::Alignment Alignment(design::Align align) {
+  switch (align) {
+    case design::Align::Centre:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case design::Align::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case design::Align::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 QLabel* NewLabel(const design::Control& control, QWidget* parent) {
   auto* label = new QLabel(Text(control.text), parent);
-  if (control.align != design::Align::Left) {
-    label->setAlignment(
-        (control.align == design::Align::Right ? Qt::AlignRight : Qt::AlignHCenter) |
-        Qt::AlignVCenter);
-  }
+  label->setAlignment(Alignment(control.align));
   if (control.boxed) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
@@ -104,7 +113,7 @@ QWidget* NewControl(const design::Control& control, QWidget* parent) {
       auto* box = new NoImeLineEdit(parent);
       box->setText(Text(control.text));
       box->setMaxLength(control.maxChars);
-      box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      box->setAlignment(Alignment(control.align));
       return box;
     }
     case design::Kind::List: {
@@ -143,7 +152,7 @@ frmGofu::frmGofu(QWidget* parent)
   // The window is as large as its design at the layout's factor, no larger
   // and no smaller, with its own title bar where it has one.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  optLand80_->setFocus(Qt::OtherFocusReason);
+  Child<QWidget>(design::StartFocus().name)->setFocus(Qt::OtherFocusReason);
 }
 
 template <typename Widget>
@@ -169,17 +178,17 @@ void frmGofu::BuildControls() {
     }
   }
 
-  optLand80_ = Child<QRadioButton>("optLand80");
-  optLand100_ = Child<QRadioButton>("optLand100");
-  optLandEtc_ = Child<QRadioButton>("optLandEtc");
-  txtLandEtc_ = Child<QLineEdit>("txtLandEtc");
-  cboLevelBefore_ = Child<PickList>("cboLevelBefore");
-  cboLevelAfter_ = Child<PickList>("cboLevelAfter");
-  cboRensa_ = Child<PickList>("cboRensa");
-  txtGofu_ = Child<QLineEdit>("txtGofu");
-  cmdKeisan_ = Child<QPushButton>("cmdKeisan");
-  cmdEnd_ = Child<QPushButton>("cmdEnd");
-  lblVersion_ = Child<QLabel>("lblVersion");
+  optLand80_ = Child<QRadioButton>(design::Named("optLand80").name);
+  optLand100_ = Child<QRadioButton>(design::Named("optLand100").name);
+  optLandEtc_ = Child<QRadioButton>(design::Named("optLandEtc").name);
+  txtLandEtc_ = Child<QLineEdit>(design::Named("txtLandEtc").name);
+  cboLevelBefore_ = Child<PickList>(design::Named("cboLevelBefore").name);
+  cboLevelAfter_ = Child<PickList>(design::Named("cboLevelAfter").name);
+  cboRensa_ = Child<PickList>(design::Named("cboRensa").name);
+  txtGofu_ = Child<QLineEdit>(design::Named("txtGofu").name);
+  cmdKeisan_ = Child<QPushButton>(design::Named("cmdKeisan").name);
+  cmdEnd_ = Child<QPushButton>(design::Named("cmdEnd").name);
+  lblVersion_ = Child<QLabel>(design::Named("lblVersion").name);
   // A result is read as its value, labelled by its caption.
   for (std::size_t i = 0; i < kResults.size(); ++i) {
     auto* value = Child<QLabel>(kResults.at(i).name);
@@ -207,16 +216,17 @@ void frmGofu::UpdateOptionTabStop() {
   }
 }
 
+// The table lists the tab stops in their tab order.
 void frmGofu::SetTabOrder() {
-  std::vector<const design::Control*> stops;
+  QWidget* previous = nullptr;
   for (const design::Control& control : design::kControls) {
-    if (control.kind != design::Kind::Label && control.kind != design::Kind::Frame) {
-      stops.push_back(&control);
+    if (design::TakesFocus(control)) {
+      auto* stop = Child<QWidget>(control.name);
+      if (previous != nullptr) {
+        setTabOrder(previous, stop);
+      }
+      previous = stop;
     }
-  }
-  std::ranges::sort(stops, {}, &design::Control::tab);
-  for (std::size_t i = 1; i < stops.size(); ++i) {
-    setTabOrder(Child<QWidget>(stops[i - 1]->name), Child<QWidget>(stops[i]->name));
   }
 }
 

@@ -5,32 +5,12 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstring>
+#include <algorithm>
+
+#include "standard_texts.h"
 
 namespace quorvel {
 namespace {
-
-struct StandardText {
-  const char* context;
-  const char* source;
-  const char* japanese;
-};
-
-// As Japanese Windows labels its buttons and edit menus.
-constexpr StandardText kStandardTexts[] = {
-    {"QPlatformTheme", "OK", "OK"},
-    {"QPlatformTheme", "&Yes", "はい(&Y)"},
-    {"QPlatformTheme", "&No", "いいえ(&N)"},
-    {"QPlatformTheme", "Cancel", "キャンセル"},
-    {"QPlatformTheme", "Close", "閉じる"},
-    {"QLineEdit", "&Undo", "元に戻す(&U)"},
-    {"QLineEdit", "&Redo", "やり直し(&R)"},
-    {"QLineEdit", "Cu&t", "切り取り(&T)"},
-    {"QLineEdit", "&Copy", "コピー(&C)"},
-    {"QLineEdit", "&Paste", "貼り付け(&P)"},
-    {"QLineEdit", "Delete", "削除(&D)"},
-    {"QLineEdit", "Select All", "すべて選択(&A)"},
-};
 
 class StandardTexts : public QTranslator {
  public:
@@ -38,12 +18,16 @@ class StandardTexts : public QTranslator {
 
   [[nodiscard]] QString translate(const char* context, const char* source,
                                   const char* /*disambiguation*/, int /*n*/) const override {
-    for (const StandardText& text : kStandardTexts) {
-      if (std::strcmp(context, text.context) == 0 && std::strcmp(source, text.source) == 0) {
-        return QString::fromUtf8(text.japanese);
-      }
+    if (context == nullptr || source == nullptr) {
+      return {};
     }
-    return {};
+    const auto* text = std::ranges::find_if(kStandardTexts, [&](const StandardText& standard) {
+      return standard.context == context && standard.source == source;
+    });
+    return text == kStandardTexts.end()
+               ? QString()
+               : QString::fromUtf8(text->japanese.data(),
+                                   static_cast<qsizetype>(text->japanese.size()));
   }
 
   [[nodiscard]] bool isEmpty() const override { return false; }

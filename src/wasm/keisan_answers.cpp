@@ -6,15 +6,12 @@
 //   keisan_answers                 one request per line on stdin (the six
 //                                  texts separated by tabs), one JSON array
 //                                  of the three steps' answers per line out
-//   keisan_answers --version-text  the version bar's text
 #include <algorithm>
 #include <iostream>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "keisan_c_api.h"
-#include "version_text.h"
 
 namespace {
 
@@ -39,14 +36,7 @@ std::string Json(std::string_view text) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::span<char*> args(argv, static_cast<std::size_t>(argc));
-  if (args.size() == 2 && std::string_view(args[1]) == "--version-text") {
-    std::cout << quorvel::VersionText(QUORVEL_VERSION_MAJOR, QUORVEL_VERSION_MINOR,
-                                      QUORVEL_VERSION_REVISION)
-              << '\n';
-    return 0;
-  }
+int main() {
   std::string line;
   while (std::getline(std::cin, line)) {
     // Tabs become the NULs that end each text in the request buffer.

@@ -11,11 +11,11 @@
 #include "calc_result.h"
 #include "check_input.h"
 #include "check_level_down.h"
+#include "keisan_fields.h"
 
 namespace {
 
 using quorvel::KeisanInput;
-using quorvel::LandChoice;
 
 // One request in, one answer out; the caller copies each answer before the
 // next call, so a single buffer of each is enough.
@@ -29,37 +29,16 @@ std::string& AnswerBuffer() {
   return buffer;
 }
 
-std::optional<LandChoice> ReadLandChoice(std::string_view name) {
-  if (name == "Land80") {
-    return LandChoice::Land80;
-  }
-  if (name == "Land100") {
-    return LandChoice::Land100;
-  }
-  if (name == "LandEtc") {
-    return LandChoice::LandEtc;
-  }
-  return std::nullopt;
-}
-
-// Reads the six texts laid end to end. An unknown land choice counts as 80 G,
-// the option that is on at start, rather than reading past the buffer.
+// Reads the six texts laid end to end; missing ones are empty, rather than
+// read past the buffer.
 KeisanInput ReadRequest() {
   std::string_view rest = RequestBuffer();
-  auto take = [&rest]() {
-    const std::size_t length = std::min(rest.find('\0'), rest.size());
-    std::string text(rest.substr(0, length));
-    rest.remove_prefix(std::min(length + 1, rest.size()));
-    return text;
-  };
-  KeisanInput input;
-  input.cboLevelBefore = take();
-  input.cboLevelAfter = take();
-  input.cboRensa = take();
-  input.txtGofu = take();
-  input.landChoice = ReadLandChoice(take()).value_or(LandChoice::Land80);
-  input.txtLandEtc = take();
-  return input;
+  quorvel::FieldTexts texts;
+  for (std::string_view& text : texts) {
+    text = rest.substr(0, rest.find('\0'));
+    rest.remove_prefix(std::min(text.size() + 1, rest.size()));
+  }
+  return quorvel::ReadFields(texts);
 }
 
 template <typename Lines>
@@ -88,6 +67,16 @@ char* quorvel_request_buffer(unsigned long size) {
   return RequestBuffer().data();
 }
 
+const char* quorvel_fields(void) { return Answer(quorvel::kInputFields); }
+
+const char* quorvel_results(void) {
+  std::array<std::string_view, quorvel::kResults.size()> names;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    names[i] = quorvel::kResults[i].name;
+  }
+  return Answer(names);
+}
+
 const char* quorvel_check(void) {
   const std::optional<quorvel::Rejection> rejection = quorvel::FindRejection(ReadRequest());
   if (!rejection) {
@@ -102,7 +91,7 @@ const char* quorvel_question(void) {
   if (!question) {
     return Answer({});
   }
-  return Answer({question->message, question->title});
+  return Answer({question->message, question->title, quorvel::FocusName(quorvel::kFocusAfterNo)});
 }
 
 const char* quorvel_compute(void) {

@@ -5,7 +5,7 @@
 //   node differential.mjs QUORVEL_CORE_WASM KEISAN_ANSWERS [RANDOM_COUNT]
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { FIELDS, loadCore } from '../../web/keisan.mjs';
+import { loadCore } from '../../web/keisan.mjs';
 
 const [wasmPath, answersTool, randomCount = '100000'] = process.argv.slice(2);
 const LEVELS = ['  1', '  2', '  3', '  4', '  5'];
@@ -13,7 +13,9 @@ const CHAINS = ['  1', '  2', '  3', '  4', ' 5～'];
 const CHOICES = ['Land80', 'Land100', 'LandEtc'];
 
 const requests = [];
-const add = (...texts) => requests.push(Object.fromEntries(FIELDS.map((field, i) => [field, texts[i]])));
+// The texts in the order both cores read them: levels, chain, talismans,
+// land choice, base value.
+const add = (...texts) => requests.push(texts);
 
 // Every level pair and chain item with each base: 80, 100 and every custom
 // value a three-character box admits; the talisman count sweeps 0 to 999.
@@ -50,7 +52,7 @@ for (let i = 0; i < Number(randomCount); i += 1) {
 }
 
 const native = spawnSync(answersTool, {
-  input: requests.map((request) => FIELDS.map((field) => request[field]).join('\t')).join('\n') + '\n',
+  input: requests.map((texts) => texts.join('\t')).join('\n') + '\n',
   encoding: 'utf8',
   maxBuffer: 1 << 30,
 });

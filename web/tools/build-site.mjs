@@ -1,40 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Assembles the web site from the page's sources, the WebAssembly core and
 // the program's icon:
-//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT
-// The form and its geometry come from the window's design table
-// (page_export), the version bar's text from the native core (the rule
-// lives there only), and the service worker is written last, over every
-// other file (worker.mjs). The icons are the desktop's, drawn by the same
-// tool (icon_export --web).
+//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT
+// The form, its geometry, the theme colour and the dialogs' buttons come
+// from the window's tables (page_export fills the pages' @NAME@ places), and
+// the service worker is written last, over every other file (worker.mjs).
+// The icons are the desktop's, drawn by the same tool (icon_export --web).
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { isTrimmed, shipped } from './shipped.mjs';
 import { writeWorker } from './worker.mjs';
 
-const [sourceDir, outDir, coreWasm, keisanAnswers, pageExport, iconExport] = process.argv.slice(2);
+const [sourceDir, outDir, coreWasm, pageExport, iconExport] = process.argv.slice(2);
 if (!iconExport) {
-  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM KEISAN_ANSWERS PAGE_EXPORT ICON_EXPORT');
+  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT');
   process.exit(2);
 }
 
 rmSync(outDir, { recursive: true, force: true });
 mkdirSync(outDir, { recursive: true });
 
-const formFile = join(outDir, 'form.html');
-execFileSync(pageExport, [formFile, join(outDir, 'design.css')]);
-const form = readFileSync(formFile, 'utf8');
-rmSync(formFile);
-const versionText = execFileSync(keisanAnswers, ['--version-text'], { encoding: 'utf8' }).trim();
-const page = readFileSync(join(sourceDir, 'index.html'), 'utf8');
-if (!page.includes('@FORM@') || !form.includes('@VERSION_TEXT@')) {
-  throw new Error('index.html has no @FORM@, or the form no @VERSION_TEXT@');
-}
-writeFileSync(join(outDir, 'index.html'), page.replace('@FORM@', form.trimEnd()).replace('@VERSION_TEXT@', versionText));
+const wordsFile = join(outDir, 'page.json');
+execFileSync(pageExport, [wordsFile, join(outDir, 'design.css')]);
+const words = JSON.parse(readFileSync(wordsFile, 'utf8'));
+rmSync(wordsFile);
+const fill = (text) => text.replace(/@([A-Z_]+)@/g, (place, name) => {
+  if (!(name in words)) {
+    throw new Error(`page_export gives nothing for ${place}`);
+  }
+  return words[name];
+});
 
 for (const name of readdirSync(sourceDir)) {
-  if (/\.(css|mjs|webmanifest)$/.test(name)) {
+  if (/\.(html|webmanifest)$/.test(name)) {
+    writeFileSync(join(outDir, name), fill(readFileSync(join(sourceDir, name), 'utf8')));
+  } else if (/\.(css|mjs)$/.test(name)) {
     copyFileSync(join(sourceDir, name), join(outDir, name));
   }
 }
