@@ -2,7 +2,6 @@
 #include "design_layout.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>

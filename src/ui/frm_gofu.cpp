@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_gofu.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

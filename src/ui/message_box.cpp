@@ -2,6 +2,7 @@
 #include "message_box.h"
 
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QGridLayout>
 #include <QSpacerItem>
 

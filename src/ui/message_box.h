@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QMessageBox>
+#include <QString>
+
+class QWidget;
 
 namespace quorvel {
 
