@@ -284,18 +284,10 @@ void frmGofu::SetResult(const KeisanResult& result) {
 }
 
 void frmGofu::SetFocus(FocusTarget target) {
-  switch (target) {
-    case FocusTarget::txtLandEtc:
-      txtLandEtc_->setFocus(Qt::OtherFocusReason);
-      txtLandEtc_->selectAll();  // typing replaces the text that was turned away
-      return;
-    case FocusTarget::cboLevelBefore:
-      cboLevelBefore_->setFocus(Qt::OtherFocusReason);
-      return;
-    case FocusTarget::txtGofu:
-      txtGofu_->setFocus(Qt::OtherFocusReason);
-      txtGofu_->selectAll();
-      return;
+  auto* control = Child<QWidget>(FocusName(target));
+  control->setFocus(Qt::OtherFocusReason);
+  if (auto* box = qobject_cast<QLineEdit*>(control)) {
+    box->selectAll();  // typing replaces the text that was turned away
   }
 }
 
