@@ -85,6 +85,8 @@ std::string Ids(const Control& control) {
 
 void WriteControl(std::ostream& out, const Control& control, std::string_view indent);
 
+// In the table's order, which the table asserts is the tab order: the page
+// needs no tabindex.
 void WriteChildren(std::ostream& out, std::string_view container, std::string_view indent) {
   for (const Control& control : kControls) {
     if (control.container == container) {
