@@ -184,9 +184,6 @@ void frmGofu::BuildControls() {
   cboLevelAfter_ = Child<PickList>(design::Named("cboLevelAfter").name);
   cboRensa_ = Child<PickList>(design::Named("cboRensa").name);
   txtGofu_ = Child<QLineEdit>(design::Named("txtGofu").name);
-  cmdKeisan_ = Child<QPushButton>(design::Named("cmdKeisan").name);
-  cmdEnd_ = Child<QPushButton>(design::Named("cmdEnd").name);
-  lblVersion_ = Child<QLabel>(design::Named("lblVersion").name);
   // A result is read as its value, labelled by its caption.
   for (std::size_t i = 0; i < kResults.size(); ++i) {
     auto* value = Child<QLabel>(kResults.at(i).name);
@@ -204,8 +201,10 @@ void frmGofu::BuildControls() {
   }
   UpdateOptionTabStop();
 
-  connect(cmdKeisan_, &QPushButton::clicked, this, &frmGofu::cmdKeisan_Click);
-  connect(cmdEnd_, &QPushButton::clicked, this, &frmGofu::cmdEnd_Click);
+  connect(Child<QPushButton>(design::Named("cmdKeisan").name), &QPushButton::clicked, this,
+          &frmGofu::cmdKeisan_Click);
+  connect(Child<QPushButton>(design::Named("cmdEnd").name), &QPushButton::clicked, this,
+          &frmGofu::cmdEnd_Click);
 }
 
 void frmGofu::UpdateOptionTabStop() {
@@ -244,13 +243,16 @@ void frmGofu::SetAccessibleNames() {
 }
 
 void frmGofu::Form_Load() {
-  lblVersion_->setText(Text(VersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
-  for (PickList* list : {cboLevelBefore_, cboLevelAfter_, cboRensa_}) {
-    const design::Control& control = design::Find(Utf8(list->objectName()));
-    for (std::string_view item : control.items) {
-      list->addItem(Text(item));
+  Child<QLabel>(design::Named("lblVersion").name)
+      ->setText(Text(VersionText(kVersionMajor, kVersionMinor, kVersionRevision)));
+  for (const design::Control& control : design::kControls) {
+    if (control.kind == design::Kind::List) {
+      auto* list = Child<PickList>(control.name);
+      for (std::string_view item : control.items) {
+        list->addItem(Text(item));
+      }
+      list->setCurrentIndex(control.selected);
     }
-    list->setCurrentIndex(control.selected);
   }
 }
 

@@ -11,7 +11,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace quorvel {
@@ -52,10 +51,7 @@ class frmGofu : public QMainWindow, public MainView {
   PickList* cboLevelAfter_ = nullptr;
   PickList* cboRensa_ = nullptr;
   QLineEdit* txtGofu_ = nullptr;
-  QPushButton* cmdKeisan_ = nullptr;
-  QPushButton* cmdEnd_ = nullptr;
   std::array<QLabel*, kResults.size()> results_{};  // the value boxes, as kResults lists them
-  QLabel* lblVersion_ = nullptr;
   Announcer* announcer_ = nullptr;
 };
 
