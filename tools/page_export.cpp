@@ -6,8 +6,9 @@
 //   page_export --json     the table for the page's tests, on stdout
 // PAGE_JSON holds the texts that fill the page's @NAME@ places: FORM, whose
 // elements carry the controls' names as ids, THEME_COLOUR, and the dialog
-// buttons OK, YES and NO.
+// buttons OK, YES and NO with the keys YES_KEY and NO_KEY.
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
@@ -275,15 +276,18 @@ const Control& VersionBar() {
   return *std::ranges::find(kControls, Role::VersionBar, &Control::role);
 }
 
-// A standard button's text without its mnemonic: "はい(&Y)" is "はい"; the
-// page answers Y and N as keys of the dialog itself.
-std::string ButtonText(std::string_view source) {
+// A standard button's text without its mnemonic, "はい" for "はい(&Y)", and
+// the mnemonic's key, "y", which the page's dialog answers to.
+std::pair<std::string, std::string> Button(std::string_view source) {
   std::string_view text =
       std::ranges::find(quorvel::kStandardTexts, source, &quorvel::StandardText::source)->japanese;
-  if (const std::size_t mnemonic = text.find("(&"); mnemonic != std::string_view::npos) {
-    text = text.substr(0, mnemonic);
+  const std::size_t mnemonic = text.find("(&");
+  if (mnemonic == std::string_view::npos) {
+    return {std::string(text), ""};
   }
-  return std::string(text);
+  const auto key = static_cast<unsigned char>(text.at(mnemonic + 2));
+  return {std::string(text.substr(0, mnemonic)),
+          std::string(1, static_cast<char>(std::tolower(key)))};
 }
 
 // What the tests measure the page against: each control's element, its
@@ -329,9 +333,13 @@ int main(int argc, char** argv) {
   std::ofstream page(args[1]);
   page << "{\"FORM\": " << JsonText(form.str())
        << ",\n \"THEME_COLOUR\": " << JsonText(Hex(*VersionBar().background))
-       << ",\n \"OK\": " << JsonText(ButtonText("OK"))
-       << ",\n \"YES\": " << JsonText(ButtonText("&Yes"))
-       << ",\n \"NO\": " << JsonText(ButtonText("&No")) << "}\n";
+       << ",\n \"OK\": " << JsonText(Button("OK").first);
+  for (const auto& [place, source] : {std::pair{"YES", "&Yes"}, std::pair{"NO", "&No"}}) {
+    const auto [text, key] = Button(source);
+    page << ",\n \"" << place << "\": " << JsonText(text) << ",\n \"" << place
+         << "_KEY\": " << JsonText(key);
+  }
+  page << "}\n";
   std::ofstream css(args[2]);
   WriteCss(css);
   return page && css ? 0 : 1;

@@ -31,12 +31,14 @@ function showBox(dialog, message, title) {
   });
 }
 
-// Y and N answer the question, as the desktop's mnemonics はい(Y) and いいえ(N) do.
+// A button's key answers the question, as the window's mnemonics do
+// (はい(&Y), いいえ(&N)).
 byId('dlgAsk').addEventListener('keydown', (event) => {
-  const answer = { y: 'yes', n: 'no' }[event.key.toLowerCase()];
-  if (answer && !event.ctrlKey && !event.altKey && !event.metaKey) {
+  const button = [...byId('dlgAsk').querySelectorAll('button')]
+    .find((candidate) => candidate.dataset.key === event.key.toLowerCase());
+  if (button && !event.ctrlKey && !event.altKey && !event.metaKey) {
     event.preventDefault();
-    byId('dlgAsk').close(answer);
+    byId('dlgAsk').close(button.value);
   }
 });
 
