@@ -9,7 +9,7 @@
 // storage kept), evaluate(fn, arg) (fn runs in the page), click(selector),
 // type(selector, text) (replaces the field's text, key by key),
 // select(selector, value), press(key), close().
-import { spawn } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -67,8 +67,16 @@ async function firefox() {
 // WebDriver over HTTP, as WebKitWebDriver speaks it: a handful of endpoints.
 async function webkit() {
   const port = 4444 + Math.floor(Math.random() * 1000);
+  // The browser's warnings reach the test's log, and an engine crash is
+  // noted. The pipe does not keep this process alive: a browser left by a
+  // crash may hold it open.
   const driver = spawn(process.env.WEBKIT_DRIVER ?? 'WebKitWebDriver', [`--port=${port}`],
-    { stdio: 'ignore' });
+    { stdio: ['ignore', 'ignore', 'pipe'] });
+  driver.stderr.on('data', (text) => {
+    process.stderr.write(text);
+    engineCrashed ||= String(text).includes('WebProcess CRASHED');
+  });
+  driver.stderr.unref();
   const base = `http://127.0.0.1:${port}`;
   const call = async (method, path, body) => {
     const response = await fetch(base + path, {
@@ -156,17 +164,59 @@ async function webkit() {
 
 export const ENGINES = { chromium, firefox, webkit };
 
+// WebKitGTK's web process crashes now and then on a navigation under
+// automation ("WebProcess CRASHED"), which ends the session: the engine's
+// fault, not the page's. A script whose session must live through many
+// navigations calls this first: it runs the script in a child, and once
+// more, whole, only if the engine crashed; every check must pass in the
+// run that counts. Returns only in the child, which exits with 75 when it
+// failed after an engine crash.
+let engineCrashed = false;
+const ENGINE_CRASHED = 75;
+
+export function runAgainIfEngineCrashes(script, engine) {
+  if (process.env.QUORVEL_ENGINE_RUN) {
+    process.on('exit', (code) => {
+      if (code !== 0 && engineCrashed) {
+        process.exitCode = ENGINE_CRASHED;
+      }
+    });
+    return;
+  }
+  if (engine !== 'webkit') {
+    return;
+  }
+  for (let run = 1; ; run += 1) {
+    const { status } = spawnSync(process.execPath, [script, engine], {
+      env: { ...process.env, QUORVEL_ENGINE_RUN: String(run) }, stdio: 'inherit',
+    });
+    if (status !== ENGINE_CRASHED || run === 2) {
+      process.exit(status ?? 1);
+    }
+    console.log("# WebKitGTK's web process crashed; the whole run once more");
+  }
+}
+
 // Polls fn in the driver's page until what it returns is accepted (by
-// default, anything but false), for ten seconds at most.
+// default, anything but false), for ten seconds at most. A script that
+// meets a document still being replaced may fail (WebKit's driver: "Could
+// not parse script result"); that page is not ready yet either, and the
+// last such error is what a timeout reports.
 export async function poll(driver, fn, arg, what, accept = (answer) => answer !== false) {
   const deadline = Date.now() + 10000;
   for (;;) {
-    const value = await driver.evaluate(fn, arg);
-    if (accept(value)) {
+    let value;
+    let failure;
+    try {
+      value = await driver.evaluate(fn, arg);
+    } catch (error) {
+      failure = error;
+    }
+    if (!failure && accept(value)) {
       return value;
     }
     if (Date.now() > deadline) {
-      throw new Error(`timed out waiting for ${what}`);
+      throw failure ?? new Error(`timed out waiting for ${what}`);
     }
     await new Promise((resolve) => { setTimeout(resolve, 50); });
   }

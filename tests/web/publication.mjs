@@ -15,7 +15,7 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { isDeepStrictEqual } from 'node:util';
 import { writeWorker } from '../../web/tools/worker.mjs';
-import { ENGINES, poll } from './engines.mjs';
+import { ENGINES, poll, runAgainIfEngineCrashes } from './engines.mjs';
 
 const FOLDER = '/quorvel/';
 const TYPES = { html: 'text/html', css: 'text/css', js: 'text/javascript', mjs: 'text/javascript',
@@ -63,6 +63,7 @@ const server = createServer((request, response) => {
 });
 
 const engine = process.argv[2];
+runAgainIfEngineCrashes(new URL(import.meta.url).pathname, engine);
 let browser;
 let base;
 
