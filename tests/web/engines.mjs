@@ -198,12 +198,13 @@ export function runAgainIfEngineCrashes(script, engine) {
 }
 
 // Polls fn in the driver's page until what it returns is accepted (by
-// default, anything but false), for ten seconds at most. A script that
+// default, anything but false), for ten seconds at most, or as many as
+// given. A script that
 // meets a document still being replaced may fail (WebKit's driver: "Could
 // not parse script result"); that page is not ready yet either, and the
 // last such error is what a timeout reports.
-export async function poll(driver, fn, arg, what, accept = (answer) => answer !== false) {
-  const deadline = Date.now() + 10000;
+export async function poll(driver, fn, arg, what, accept = (answer) => answer !== false, seconds = 10) {
+  const deadline = Date.now() + seconds * 1000;
   for (;;) {
     let value;
     let failure;
