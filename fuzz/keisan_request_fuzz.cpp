@@ -40,6 +40,7 @@ class CountingView : public quorvel::MainView {
   int warnings = 0;
   int questions = 0;
   int results = 0;
+  int workings = 0;
   int focusMoves = 0;
   KeisanResult last;
 
@@ -51,6 +52,7 @@ class CountingView : public quorvel::MainView {
     ++results;
     last = result;
   }
+  void SetWorking(const quorvel::KeisanWorking& /*working*/) override { ++workings; }
   void SetFocus(FocusTarget /*target*/) override { ++focusMoves; }
   void Warn(const std::string& message, const std::string& title) override {
     Require(!message.empty() && !title.empty());
@@ -135,6 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool computed =
       view.warnings == 0 && view.questions <= 1 && view.results == 1 && view.focusMoves == 0;
   Require(warned || declined || computed);
+  // Results never stand without the working behind them.
+  Require(view.workings == view.results);
 
   const bool deliverable = IsItem(in.cboLevelBefore, kLevels) &&
                            IsItem(in.cboLevelAfter, kLevels) && IsItem(in.cboRensa, kChains) &&
@@ -156,9 +160,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(warned == !valid);
   Require(view.questions == (valid && before > after ? 1 : 0));
   if (computed) {
-    Require(view.last ==
-            quorvel::testing::ResultOracle(*base, before, after,
-                                           quorvel::testing::kChainFactors.at(chain), *count));
+    Require(view.last == quorvel::testing::ResultOracle(*base, before, after,
+                                                        quorvel::testing::kChainFactors.at(chain),
+                                                        *count));
   }
   return 0;
 }

@@ -5,20 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "keisan_working.h"
 #include "level_text.h"
 #include "number_text.h"
 
 namespace quorvel {
 namespace {
-
-// The five results as numbers, named as their boxes are.
-struct Amounts {
-  std::int32_t shoji;
-  std::int32_t landGain;
-  std::int32_t gofukati;
-  std::int32_t gofuGain;
-  std::int32_t goukei;
-};
 
 // Halves go to the even neighbour, so +82.5 and -82.5 both become 82 in size:
 // rounding away from zero would overstate every odd half-step of the 1.5
@@ -44,20 +36,18 @@ std::optional<std::int32_t> BaseValue(const KeisanInput& input) {
 
 // Every value stays below 4e8 in size for levels 1..5 and 16-bit base values
 // and counts, so the conversions back to int32 are exact and in range.
-Amounts Compute(std::int32_t base, int before, int after, double factor, std::int32_t count) {
-  Amounts a{};
-  const double levelStep = std::exp2(after - 1) - std::exp2(before - 1);
-  a.shoji = static_cast<std::int32_t>(RoundHalfEven(levelStep * -static_cast<double>(base)));
-  a.landGain = static_cast<std::int32_t>(RoundHalfEven(-static_cast<double>(a.shoji) * factor));
+void Compute(KeisanAmounts& a) {
+  const double levelStep = std::exp2(a.levelAfter - 1) - std::exp2(a.levelBefore - 1);
+  a.shoji = static_cast<std::int32_t>(RoundHalfEven(levelStep * -static_cast<double>(a.base)));
+  a.landGain = static_cast<std::int32_t>(RoundHalfEven(-static_cast<double>(a.shoji) * a.factor));
   a.gofukati = static_cast<std::int32_t>(std::trunc(a.landGain / 100.0));
-  a.gofuGain = a.gofukati * count;
+  a.gofuGain = a.gofukati * a.count;
   a.goukei = a.landGain + a.shoji + a.gofuGain;
-  return a;
 }
 
 std::string Signed(std::int32_t value, bool plusWhenPositive, const char* unit) {
   std::string text = (plusWhenPositive && value > 0) ? "+" : "";
-  text += std::to_string(value);
+  text += DecimalText(value);
   text += unit;
   return text;
 }
@@ -80,7 +70,7 @@ double ChainFactor(std::string_view chainText) {
   return 2.2;
 }
 
-std::optional<KeisanResult> ComputeKeisanResult(const KeisanInput& input) {
+std::optional<KeisanAmounts> ComputeKeisan(const KeisanInput& input) {
   const std::optional<std::int32_t> base = BaseValue(input);
   const std::optional<int> before = ReadLevel(input.cboLevelBefore);
   const std::optional<int> after = ReadLevel(input.cboLevelAfter);
@@ -88,8 +78,18 @@ std::optional<KeisanResult> ComputeKeisanResult(const KeisanInput& input) {
   if (!base || !before || !after || !count) {
     return std::nullopt;
   }
-  const Amounts a = Compute(*base, *before, *after, ChainFactor(Trim(input.cboRensa)), *count);
+  KeisanAmounts amounts;
+  amounts.base = *base;
+  amounts.levelBefore = *before;
+  amounts.levelAfter = *after;
+  amounts.chain = Trim(input.cboRensa);
+  amounts.factor = ChainFactor(amounts.chain);
+  amounts.count = *count;
+  Compute(amounts);
+  return amounts;
+}
 
+KeisanResult ResultTexts(const KeisanAmounts& a) {
   // The magic paid is what the player reads here; a refund (a falling level)
   // leaves the box empty, though the total still counts it.
   KeisanResult result;
@@ -101,9 +101,19 @@ std::optional<KeisanResult> ComputeKeisanResult(const KeisanInput& input) {
   return result;
 }
 
+std::optional<KeisanResult> ComputeKeisanResult(const KeisanInput& input) {
+  const std::optional<KeisanAmounts> amounts = ComputeKeisan(input);
+  if (!amounts) {
+    return std::nullopt;
+  }
+  return ResultTexts(*amounts);
+}
+
 void CalcResult(const KeisanInput& input, MainView& view) {
-  if (const std::optional<KeisanResult> result = ComputeKeisanResult(input)) {
-    view.SetResult(*result);
+  if (const std::optional<KeisanAmounts> amounts = ComputeKeisan(input)) {
+    const KeisanResult result = ResultTexts(*amounts);
+    view.SetResult(result);
+    view.SetWorking(Explain(*amounts, result));
   }
 }
 

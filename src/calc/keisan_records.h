@@ -60,20 +60,30 @@ struct KeisanResult {
   friend bool operator==(const KeisanResult&, const KeisanResult&) = default;
 };
 
-// One of the five results: the member of KeisanResult and the value box
-// of the same name, which front ends show it in.
+// How a computation was reached, for a player who doubts a number: one line
+// of working for each result, bound for the box of the same name as the
+// result is, and the whole calculation as one text to copy or send.
+struct KeisanWorking {
+  KeisanResult lines;
+  std::string summary;
+};
+
+// One of the five results: the member of KeisanResult, the value box of the
+// same name, which front ends show it in, and the caption beside that box,
+// which a summary of the results writes before it.
 struct ResultField {
   std::string KeisanResult::*text;
   std::string_view name;
+  std::string_view caption;
 };
 
 // The five results in the window's reading order.
 inline constexpr std::array<ResultField, 5> kResults{{
-    {&KeisanResult::lblShojiVal, "lblShojiVal"},
-    {&KeisanResult::lblLandGainVal, "lblLandGainVal"},
-    {&KeisanResult::lblGofukatiVal, "lblGofukatiVal"},
-    {&KeisanResult::lblGofuGainVal, "lblGofuGainVal"},
-    {&KeisanResult::lblGoukeiVal, "lblGoukeiVal"},
+    {&KeisanResult::lblShojiVal, "lblShojiVal", "所持魔力変動"},
+    {&KeisanResult::lblLandGainVal, "lblLandGainVal", "土地価値変動"},
+    {&KeisanResult::lblGofukatiVal, "lblGofukatiVal", "護符価値変動"},
+    {&KeisanResult::lblGofuGainVal, "lblGofuGainVal", "護符魔力変動"},
+    {&KeisanResult::lblGoukeiVal, "lblGoukeiVal", "総魔力変動"},
 }};
 
 }  // namespace quorvel

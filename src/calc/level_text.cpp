@@ -13,4 +13,8 @@ std::optional<int> ReadLevel(std::string_view listText) {
   return *level;
 }
 
+std::string LevelChange(int before, int after) {
+  return DecimalText(before) + "→" + DecimalText(after);
+}
+
 }  // namespace quorvel

@@ -23,6 +23,9 @@ class MainView {
   virtual KeisanInput ReadInput() = 0;
   // Writes all five labels; an empty text empties its label.
   virtual void SetResult(const KeisanResult& result) = 0;
+  // How the results just set were reached; they and their working are
+  // replaced together, and only by the next computation.
+  virtual void SetWorking(const KeisanWorking& working) = 0;
   virtual void SetFocus(FocusTarget target) = 0;
   // Warning icon, one OK button; returns when the box is closed.
   virtual void Warn(const std::string& message, const std::string& title) = 0;

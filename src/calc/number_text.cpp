@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace quorvel {
@@ -20,6 +21,35 @@ std::size_t SkipDigits(std::string_view text, std::size_t& pos) {
 }
 
 }  // namespace
+
+void AppendDecimal(std::string& text, std::int64_t value, int fractionDigits) {
+  const auto places = static_cast<std::size_t>(fractionDigits);
+  std::uint64_t rest =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  // The digits from the last, at least one of them before the point.
+  std::string digits;
+  do {
+    digits += static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0 || digits.size() <= places);
+  if (value < 0) {
+    text += '-';
+  }
+  text.append(digits.rbegin(), digits.rend() - static_cast<std::ptrdiff_t>(places));
+  // The fraction without its trailing zeros, and without the point if none is left.
+  const std::size_t zeros = std::min(digits.find_first_not_of('0'), places);
+  if (zeros < places) {
+    text += '.';
+    text.append(digits.rend() - static_cast<std::ptrdiff_t>(places),
+                digits.rend() - static_cast<std::ptrdiff_t>(zeros));
+  }
+}
+
+std::string DecimalText(std::int64_t value, int fractionDigits) {
+  std::string text;
+  AppendDecimal(text, value, fractionDigits);
+  return text;
+}
 
 std::string Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');

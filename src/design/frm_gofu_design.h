@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "level_text.h"
+
 // The window's design, once, as plain data: what every front end builds
 // (the window, the web page) and what their tests measure against. Places
 // and sizes are in twips, 1/1440 inch: 15 to a pixel at 96 dpi.
@@ -41,7 +43,8 @@ inline constexpr Rgb kLightGreen{128, 255, 128};
 inline constexpr Rgb kLightBlue{128, 128, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 
-inline constexpr std::array<std::string_view, 5> kLevels{"  1", "  2", "  3", "  4", "  5"};
+// The level items are the core's, which reads them and lists their rows.
+inline constexpr const auto& kLevels = kLevelItems;
 inline constexpr std::array<std::string_view, 5> kChains{"  1", "  2", "  3", "  4", " 5～"};
 
 // One control of the window, as the design describes it. The table lists

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_gofu.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <string_view>
@@ -35,9 +38,12 @@ constexpr bool WholePixels(const design::TwipsRect& rect) {
 static_assert(std::ranges::all_of(design::kControls,
                                   [](const design::Control& c) { return WholePixels(c.rect); }));
 static_assert(design::kClientWidth % 15 == 0 && design::kClientHeight % 15 == 0);
-// The core's five results each have a result box in the table.
+// The core's five results each have a result box in the table, beside the
+// caption that the core's summary writes before it.
 static_assert(std::ranges::all_of(kResults, [](const ResultField& result) {
-  return design::Find(result.name).role == design::Role::Result;
+  const design::Control& box = design::Find(result.name);
+  return box.role == design::Role::Result &&
+         design::Find(box.nameParts.front()).text == result.caption;
 }));
 const QSize kClientSize(design::kClientWidth / 15, design::kClientHeight / 15);
 
@@ -205,6 +211,10 @@ void frmGofu::BuildControls() {
           &frmGofu::cmdKeisan_Click);
   connect(Child<QPushButton>(design::Named("cmdEnd").name), &QPushButton::clicked, this,
           &frmGofu::cmdEnd_Click);
+  // Copy anywhere in the window takes the results on show, but where a text
+  // box has a selection to copy (NoImeLineEdit).
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+          &frmGofu::CopySummary);
 }
 
 void frmGofu::UpdateOptionTabStop() {
@@ -283,6 +293,23 @@ void frmGofu::SetResult(const KeisanResult& result) {
   // Screen readers hear the new results at once, each caption with its value
   // ("所持魔力変動 -560G、土地価値変動 +1008G、…"), without a move of the focus.
   announcer_->Announce(spoken.join(QString::fromUtf8("、")));
+}
+
+// A result's working shows as its tooltip, and a screen reader reads it as
+// the result's description on request.
+void frmGofu::SetWorking(const KeisanWorking& working) {
+  for (std::size_t i = 0; i < kResults.size(); ++i) {
+    const QString line = Text(working.lines.*kResults.at(i).text);
+    results_.at(i)->setToolTip(line);
+    results_.at(i)->setAccessibleDescription(line);
+  }
+  summary_ = Text(working.summary);
+}
+
+void frmGofu::CopySummary() {
+  if (!summary_.isEmpty()) {
+    QGuiApplication::clipboard()->setText(summary_);
+  }
 }
 
 void frmGofu::SetFocus(FocusTarget target) {

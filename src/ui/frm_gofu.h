@@ -28,6 +28,7 @@ class frmGofu : public QMainWindow, public MainView {
 
   KeisanInput ReadInput() override;
   void SetResult(const KeisanResult& result) override;
+  void SetWorking(const KeisanWorking& working) override;
   void SetFocus(FocusTarget target) override;
   void Warn(const std::string& message, const std::string& title) override;
   AskAnswer Ask(const std::string& message, const std::string& title) override;
@@ -40,6 +41,7 @@ class frmGofu : public QMainWindow, public MainView {
   void Form_Load();
   void cmdKeisan_Click();
   void cmdEnd_Click();
+  void CopySummary();
   template <typename Widget>
   Widget* Child(std::string_view name) const;
 
@@ -53,6 +55,7 @@ class frmGofu : public QMainWindow, public MainView {
   QLineEdit* txtGofu_ = nullptr;
   std::array<QLabel*, kResults.size()> results_{};  // the value boxes, as kResults lists them
   Announcer* announcer_ = nullptr;
+  QString summary_;  // of the results on show, for Copy
 };
 
 }  // namespace quorvel

@@ -15,6 +15,9 @@ class FakeMainView : public MainView {
   KeisanInput input;
   AskAnswer answer = AskAnswer::Yes;
   std::vector<std::string> calls;
+  // The working of the last SetWorking; kept apart from the conversation,
+  // which is that of the five operations.
+  KeisanWorking working;
 
   KeisanInput ReadInput() override {
     calls.emplace_back("ReadInput");
@@ -27,6 +30,7 @@ class FakeMainView : public MainView {
     }
     calls.push_back(call);
   }
+  void SetWorking(const KeisanWorking& w) override { working = w; }
   void SetFocus(FocusTarget target) override {
     calls.push_back("SetFocus " + std::string(FocusName(target)));
   }

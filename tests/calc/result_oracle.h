@@ -20,8 +20,8 @@ struct ChainFactor {
   std::int64_t numerator;
   std::int64_t denominator;
 };
-inline constexpr std::array<ChainFactor, 5> kChainFactors{{
-    {"  1", 1, 1}, {"  2", 3, 2}, {"  3", 9, 5}, {"  4", 2, 1}, {" 5～", 11, 5}}};
+inline constexpr std::array<ChainFactor, 5> kChainFactors{
+    {{"  1", 1, 1}, {"  2", 3, 2}, {"  3", 9, 5}, {"  4", 2, 1}, {" 5～", 11, 5}}};
 
 // A chain as GoogleTest names it (and ctest after it): its list item and
 // factor, the same on every build, rather than the bytes of the struct.
@@ -46,16 +46,31 @@ inline std::string WithSign(std::int64_t value, const char* unit) {
   return text;
 }
 
-inline KeisanResult ResultOracle(std::int64_t base, int before, int after,
-                                 const ChainFactor& chain, std::int64_t count) {
-  const std::int64_t held =
-      -((std::int64_t{1} << (after - 1)) - (std::int64_t{1} << (before - 1))) * base;
-  const std::int64_t land = DivideRoundHalfEven(-held * chain.numerator, chain.denominator);
-  const std::int64_t talismanValue = land / 100;
-  const std::int64_t talismanMagic = talismanValue * count;
-  const std::int64_t total = land + held + talismanMagic;
-  return {held > 0 ? "" : std::to_string(held) + "G", WithSign(land, "G"),
-          WithSign(talismanValue, ""), WithSign(talismanMagic, "G"), WithSign(total, "G")};
+// The five results as numbers, in the boxes' order.
+struct OracleAmounts {
+  std::int64_t held;
+  std::int64_t land;
+  std::int64_t talismanValue;
+  std::int64_t talismanMagic;
+  std::int64_t total;
+};
+
+inline OracleAmounts AmountsOracle(std::int64_t base, int before, int after,
+                                   const ChainFactor& chain, std::int64_t count) {
+  OracleAmounts a{};
+  a.held = -((std::int64_t{1} << (after - 1)) - (std::int64_t{1} << (before - 1))) * base;
+  a.land = DivideRoundHalfEven(-a.held * chain.numerator, chain.denominator);
+  a.talismanValue = a.land / 100;
+  a.talismanMagic = a.talismanValue * count;
+  a.total = a.land + a.held + a.talismanMagic;
+  return a;
+}
+
+inline KeisanResult ResultOracle(std::int64_t base, int before, int after, const ChainFactor& chain,
+                                 std::int64_t count) {
+  const OracleAmounts a = AmountsOracle(base, before, after, chain, count);
+  return {a.held > 0 ? "" : std::to_string(a.held) + "G", WithSign(a.land, "G"),
+          WithSign(a.talismanValue, ""), WithSign(a.talismanMagic, "G"), WithSign(a.total, "G")};
 }
 
 }  // namespace quorvel::testing
