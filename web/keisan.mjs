@@ -63,5 +63,21 @@ export async function loadCore(source) {
     compute(input) {
       return lines('quorvel_compute', input);
     },
+    // The working behind each of them, in the same order.
+    working(input) {
+      return lines('quorvel_working', input);
+    },
+    // The calculation as one text, to copy or share.
+    summary(input) {
+      return lines('quorvel_summary', input)?.join('\n') ?? null;
+    },
+    // Every other level after: { item, change, falls, texts }, in the list's
+    // order; none for an input the core turns away.
+    levels(input) {
+      return (lines('quorvel_levels', input) ?? []).map((line) => {
+        const [item, change, falls, ...texts] = line.split('\t');
+        return { item, change, falls: falls === '1', texts };
+      });
+    },
   };
 }

@@ -5,7 +5,8 @@
 //
 //   keisan_answers                 one request per line on stdin (the six
 //                                  texts separated by tabs), one JSON array
-//                                  of the three steps' answers per line out
+//                                  per line out: the three steps' answers,
+//                                  then the working, summary and levels
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -43,7 +44,8 @@ int main() {
     std::replace(line.begin(), line.end(), '\t', '\0');
     std::copy(line.begin(), line.end(), quorvel_request_buffer(line.size() + 1));
     std::cout << '[' << Json(quorvel_check()) << ',' << Json(quorvel_question()) << ','
-              << Json(quorvel_compute()) << "]\n";
+              << Json(quorvel_compute()) << ',' << Json(quorvel_working()) << ','
+              << Json(quorvel_summary()) << ',' << Json(quorvel_levels()) << "]\n";
   }
   return 0;
 }

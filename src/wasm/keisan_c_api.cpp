@@ -12,6 +12,8 @@
 #include "check_input.h"
 #include "check_level_down.h"
 #include "keisan_fields.h"
+#include "keisan_working.h"
+#include "level_table.h"
 
 namespace {
 
@@ -60,6 +62,16 @@ const char* Answer(std::initializer_list<std::string_view> lines) {
   return Answer<std::initializer_list<std::string_view>>(lines);
 }
 
+// The five texts of a result, or of its working, in the order of kResults.
+std::array<std::string_view, quorvel::kResults.size()> InResultOrder(
+    const quorvel::KeisanResult& texts) {
+  std::array<std::string_view, quorvel::kResults.size()> lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    lines.at(i) = texts.*quorvel::kResults.at(i).text;
+  }
+  return lines;
+}
+
 }  // namespace
 
 char* quorvel_request_buffer(unsigned long size) {
@@ -96,12 +108,32 @@ const char* quorvel_question(void) {
 
 const char* quorvel_compute(void) {
   const std::optional<quorvel::KeisanResult> result = quorvel::ComputeKeisanResult(ReadRequest());
-  if (!result) {
-    return Answer({});
-  }
-  std::array<std::string_view, quorvel::kResults.size()> lines;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    lines[i] = (*result).*quorvel::kResults[i].text;
-  }
-  return Answer(lines);
+  return result ? Answer(InResultOrder(*result)) : Answer({});
+}
+
+const char* quorvel_working(void) {
+  const std::optional<quorvel::KeisanWorking> working = quorvel::ExplainKeisan(ReadRequest());
+  return working ? Answer(InResultOrder(working->lines)) : Answer({});
+}
+
+const char* quorvel_summary(void) {
+  const std::optional<quorvel::KeisanWorking> working = quorvel::ExplainKeisan(ReadRequest());
+  return Answer({working ? std::string_view(working->summary) : std::string_view()});
+}
+
+const char* quorvel_levels(void) {
+  std::string& answer = AnswerBuffer();
+  answer.clear();
+  quorvel::ForEachLevel(ReadRequest(), [&answer](const quorvel::LevelRow& row) {
+    answer += answer.empty() ? "" : "\n";
+    answer += row.cboLevelAfter;
+    answer += '\t';
+    answer += row.change;
+    answer += row.falls ? "\t1" : "\t";
+    for (const std::string_view text : InResultOrder(row.result)) {
+      answer += '\t';
+      answer += text;
+    }
+  });
+  return answer.c_str();
 }

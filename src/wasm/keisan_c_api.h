@@ -17,6 +17,15 @@
 //   quorvel_compute   the five result texts, in the order of the labels, or
 //                     "" when the input cannot be computed (CheckInput
 //                     would have turned it away)
+//   quorvel_working   the working behind each of those results, one line
+//                     each in the same order, or "" as compute
+//   quorvel_summary   the calculation as one text to copy or share: its
+//                     inputs, then each caption with its result; or ""
+//   quorvel_levels    for an input CheckInput accepts, one line for every
+//                     other level after, in the list's order: its item,
+//                     the change ("1→4"), "1" where the level falls (else
+//                     ""), and the five result texts, separated by tabs;
+//                     "" for any other input
 
 #ifdef __cplusplus
 extern "C" {
@@ -28,6 +37,9 @@ const char* quorvel_results(void);
 const char* quorvel_check(void);
 const char* quorvel_question(void);
 const char* quorvel_compute(void);
+const char* quorvel_working(void);
+const char* quorvel_summary(void);
+const char* quorvel_levels(void);
 
 #ifdef __cplusplus
 }

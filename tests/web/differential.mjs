@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly core under Node against the native core, request for
-// request: every level pair, chain item and base value, then random requests
-// with bad texts among them. Stops at the first difference.
+// request, every answer (the three steps, the working, the summary and the
+// level table): every level pair, chain item and base value, then random
+// requests with bad texts among them. Stops at the first difference.
 //   node differential.mjs QUORVEL_CORE_WASM KEISAN_ANSWERS [RANDOM_COUNT]
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
@@ -64,10 +65,12 @@ if (expected.length !== requests.length) {
   throw new Error(`the native core answered ${expected.length} of ${requests.length} requests`);
 }
 
+// Every answer, in the order keisan_answers writes them.
+const STEPS = ['quorvel_check', 'quorvel_question', 'quorvel_compute', 'quorvel_working',
+  'quorvel_summary', 'quorvel_levels'];
 const core = await loadCore(readFileSync(wasmPath));
 for (const [i, request] of requests.entries()) {
-  const answer = JSON.stringify(['quorvel_check', 'quorvel_question', 'quorvel_compute'].map(
-    (step) => core.raw(step, request)));
+  const answer = JSON.stringify(STEPS.map((step) => core.raw(step, request)));
   if (answer !== JSON.stringify(JSON.parse(expected[i]))) {
     console.log(`request ${i}: ${JSON.stringify(request)}\n  native: ${expected[i]}\n  wasm:   ${answer}`);
     console.log(`${i} passed, 1 failed`);
