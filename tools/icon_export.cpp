@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QList>
 #include <QPainter>
 
@@ -120,7 +121,9 @@ bool WriteHicolor(const QImage& art, const QString& root, const QString& name) {
 
 // The page's icons: whole multiples of the art, as few colours as it has
 // so the first visit stays light; the maskable one keeps the picture inside
-// the circle every mask leaves visible, on the page's background.
+// the circle every mask leaves visible, on the page's background. The tab's
+// icon is the 192 px one: six pixels to the art's one, it scales down to
+// the art exactly, and a file of its own would weigh on every first visit.
 bool WriteWeb(const QImage& art, const QString& site) {
   const auto save = [&](const QImage& image, const QString& name) {
     QList<QRgb> colours;
@@ -131,8 +134,13 @@ bool WriteWeb(const QImage& art, const QString& site) {
         }
       }
     }
-    return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::AvoidDither)
-        .save(site + "/" + name, "PNG");
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, colours, Qt::AvoidDither);
+    // No pixel density, and zlib's tightest level: a few hundred bytes less.
+    indexed.setDotsPerMeterX(0);
+    indexed.setDotsPerMeterY(0);
+    QImageWriter writer(site + "/" + name, "PNG");
+    writer.setQuality(0);
+    return writer.write(indexed);
   };
   const int side = art.width();
   QImage maskable(512, 512, QImage::Format_ARGB32);
@@ -142,8 +150,7 @@ bool WriteWeb(const QImage& art, const QString& site) {
     const QImage picture = quorvel::PixelArt(art, side * 9);
     painter.drawImage((512 - picture.width()) / 2, (512 - picture.height()) / 2, picture);
   }
-  return save(quorvel::PixelArt(art, side), QStringLiteral("icon-32.png")) &&
-         save(quorvel::PixelArt(art, side * 6), QStringLiteral("icon-192.png")) &&
+  return save(quorvel::PixelArt(art, side * 6), QStringLiteral("icon-192.png")) &&
          save(quorvel::PixelArt(art, side * 16), QStringLiteral("icon-512.png")) &&
          save(maskable, QStringLiteral("icon-maskable-512.png"));
 }

@@ -215,7 +215,7 @@ std::string Box(const Control& control) {
 
 void WriteCss(std::ostream& out) {
   out << "/* The window's design, from its table: the client area, the font,\n"
-         "   and each control's rectangle in twips and colours. */\n"
+         "   and each control's rectangle in twips, grid area and colours. */\n"
       << ":root {\n  --client-width: " << quorvel::design::kClientWidth
       << ";\n  --client-height: " << quorvel::design::kClientHeight << ";\n  font-family: ";
   for (std::string_view family : quorvel::design::kFontFamilies) {
@@ -224,8 +224,11 @@ void WriteCss(std::ostream& out) {
   out << "monospace;\n}\n\n";
   for (const Control& control : kControls) {
     const auto& rect = control.rect;
+    // The grid area a layout in the hand puts the control in is named after
+    // it; the window's own layout places it by its rectangle.
     out << '#' << Box(control) << " { --l: " << rect.left << "; --t: " << rect.top
-        << "; --w: " << rect.width << "; --h: " << rect.height << ';';
+        << "; --w: " << rect.width << "; --h: " << rect.height << "; grid-area: " << control.name
+        << ';';
     if (control.background) {
       out << " background: " << Hex(*control.background) << ';';
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Assembles the web site from the page's sources, the WebAssembly core and
 // the program's icon:
-//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT
+//   node build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT ESBUILD
 // The form, its geometry, the theme colour and the dialogs' buttons come
 // from the window's tables (page_export fills the pages' @NAME@ places), and
 // the service worker is written last, over every other file (worker.mjs).
@@ -12,9 +12,9 @@ import { join } from 'node:path';
 import { isTrimmed, shipped } from './shipped.mjs';
 import { writeWorker } from './worker.mjs';
 
-const [sourceDir, outDir, coreWasm, pageExport, iconExport] = process.argv.slice(2);
-if (!iconExport) {
-  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT');
+const [sourceDir, outDir, coreWasm, pageExport, iconExport, esbuild] = process.argv.slice(2);
+if (!esbuild) {
+  console.error('usage: build-site.mjs SOURCE_DIR OUT_DIR CORE_WASM PAGE_EXPORT ICON_EXPORT ESBUILD');
   process.exit(2);
 }
 
@@ -43,9 +43,10 @@ copyFileSync(coreWasm, join(outDir, 'quorvel_core.wasm'));
 
 execFileSync(iconExport, ['--web', outDir]);
 
-// What a player downloads carries no comments; the worker, written last over
-// every other file's bytes, neither.
-const ship = (name) => writeFileSync(join(outDir, name), shipped(name, readFileSync(join(outDir, name), 'utf8')));
+// What a player downloads is minified; the worker, written last over every
+// other file's bytes, too.
+const ship = (name) =>
+  writeFileSync(join(outDir, name), shipped(name, readFileSync(join(outDir, name), 'utf8'), esbuild));
 readdirSync(outDir).filter(isTrimmed).forEach(ship);
 writeWorker(outDir, join(sourceDir, 'sw.js'));
 ship('sw.js');
