@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_text.h"
 
-#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace quorvel {
@@ -23,25 +23,30 @@ std::size_t SkipDigits(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 void AppendDecimal(std::string& text, std::int64_t value, int fractionDigits) {
-  const auto places = static_cast<std::size_t>(fractionDigits);
+  // The digits, written from the end of the buffer: at least one before the
+  // point, and all of the fraction's.
+  std::array<char, 24> buffer{};
+  const std::string_view digits(buffer.data(), buffer.size());
+  const std::size_t point = buffer.size() - static_cast<std::size_t>(fractionDigits);
+  std::size_t first = buffer.size();
   std::uint64_t rest =
       value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  // The digits from the last, at least one of them before the point.
-  std::string digits;
   do {
-    digits += static_cast<char>('0' + rest % 10);
+    buffer.at(--first) = static_cast<char>('0' + rest % 10);
     rest /= 10;
-  } while (rest != 0 || digits.size() <= places);
+  } while (rest != 0 || first >= point);
   if (value < 0) {
     text += '-';
   }
-  text.append(digits.rbegin(), digits.rend() - static_cast<std::ptrdiff_t>(places));
+  text += digits.substr(first, point - first);
   // The fraction without its trailing zeros, and without the point if none is left.
-  const std::size_t zeros = std::min(digits.find_first_not_of('0'), places);
-  if (zeros < places) {
+  std::size_t last = buffer.size();
+  while (last != point && buffer.at(last - 1) == '0') {
+    --last;
+  }
+  if (last != point) {
     text += '.';
-    text.append(digits.rend() - static_cast<std::ptrdiff_t>(places),
-                digits.rend() - static_cast<std::ptrdiff_t>(zeros));
+    text += digits.substr(point, last - point);
   }
 }
 
