@@ -2,12 +2,25 @@
 // The page's side of the window: reads the controls, drives the core's
 // request step by step, and shows its boxes and results. The rules are all
 // in the core.
+import { addressOf } from './address.mjs';
 import { loadCore } from './keisan.mjs';
 
 const byId = (id) => document.getElementById(id);
 const form = byId('frmGofu');
 const core = await loadCore(new URL('quorvel_core.wasm', import.meta.url));
 const results = core.results.map(byId);
+const address = addressOf(form, core.fields);
+const levels = byId('tblLevels');
+const share = byId('cmdShare');
+// The calculation on show, as the core sums it up for 共有.
+let summary = null;
+
+const make = (tag, text) => Object.assign(document.createElement(tag), { textContent: text });
+const captionOf = (output) => output.labels[0].textContent;
+// What 共有 did, until the next 計算 or 終了.
+const say = (text) => {
+  byId('lblShare').textContent = text;
+};
 
 // Each field is the form's control of that name: the options by their group.
 const readInput = () => Object.fromEntries(core.fields.map((field) => [field, form.elements[field].value]));
@@ -73,6 +86,47 @@ function setResult(texts) {
   revealResults();
 }
 
+// Each result's working in an element of its own, which describes it.
+function setWorking(lines) {
+  byId('lstWorking').replaceChildren(...results.flatMap((output, i) => {
+    const line = make('dd', lines[i]);
+    line.id = `${output.id}Working`;
+    output.setAttribute('aria-describedby', line.id);
+    return [make('dt', captionOf(output)), line];
+  }));
+  byId('dtlWorking').hidden = false;
+}
+
+// One row for every other level after, the one on show marked; a row picks
+// its level and computes.
+function setLevels(rows, shown) {
+  levels.tBodies[0].replaceChildren(...rows.map(({ item, change, falls, texts }) => {
+    const row = document.createElement('tr');
+    row.dataset.item = item;
+    row.classList.toggle('falls', falls);
+    if (item === shown) {
+      row.setAttribute('aria-current', 'true');
+    }
+    const level = document.createElement('th');
+    level.scope = 'row';
+    level.append(Object.assign(make('button', change), { type: 'button' }));
+    row.append(level, ...texts.map((text) => make('td', text)));
+    return row;
+  }));
+  levels.hidden = rows.length === 0;
+}
+
+// Everything a computed request shows, all in the same frame; the address
+// then holds the calculation, without a new history entry.
+function showCalculation(input, texts) {
+  setResult(texts);
+  setWorking(core.working(input));
+  setLevels(core.levels(input), input.cboLevelAfter);
+  summary = core.summary(input);
+  share.disabled = false;
+  history.replaceState(null, '', address.write());
+}
+
 // A Japanese keyboard in full-width mode types "５０"; the window's boxes
 // keep the input method off, a page cannot, so the page reads full-width
 // digits, signs, period and space as the ASCII ones the core expects. One
@@ -97,6 +151,7 @@ function toHalfWidth(event) {
 }
 
 async function cmdKeisan_Click() {
+  say('');
   const input = readInput();
   const rejection = core.check(input);
   if (rejection) {
@@ -112,7 +167,31 @@ async function cmdKeisan_Click() {
   }
   const texts = core.compute(input);
   if (texts) {
-    setResult(texts);
+    showCalculation(input, texts);
+  }
+}
+
+// Where the browser offers it (phones), the system's share sheet; anywhere
+// else, or when sharing fails for another reason than the player's cancel,
+// the summary and the address on the clipboard.
+async function cmdShare_Click() {
+  const url = location.href;
+  if (navigator.share) {
+    try {
+      await navigator.share({ title: document.title, text: summary, url });
+      say('共有しました');
+      return;
+    } catch (error) {
+      if (error.name === 'AbortError') {
+        return;
+      }
+    }
+  }
+  try {
+    await navigator.clipboard.writeText(`${summary}\n${url}`);
+    say('計算結果とリンクをコピーしました');
+  } catch {
+    say('コピーできませんでした');
   }
 }
 
@@ -124,7 +203,15 @@ function cmdEnd_Click() {
   form.reset();
   results.forEach((output) => {
     output.value = '';
+    output.removeAttribute('aria-describedby');
   });
+  byId('lstWorking').replaceChildren();
+  byId('dtlWorking').hidden = true;
+  setLevels([], null);
+  summary = null;
+  share.disabled = true;
+  say('');
+  history.replaceState(null, '', location.pathname);
   byId('announcement').textContent = '';
   byId(form.dataset.startFocus).focus();
 }
@@ -163,6 +250,25 @@ function fitFont() {
 
 byId('cmdKeisan').addEventListener('click', cmdKeisan_Click);
 byId('cmdEnd').addEventListener('click', cmdEnd_Click);
+share.addEventListener('click', cmdShare_Click);
+// The columns are headed by the results' captions, which break only between
+// their words ("所持魔力|変動"), where the browser knows them.
+const words = Intl.Segmenter && new Intl.Segmenter('ja', { granularity: 'word' });
+levels.tHead.rows[0].append(...results.map((output) => {
+  const heading = document.createElement('th');
+  heading.scope = 'col';
+  const caption = captionOf(output);
+  heading.append(...(words ? [...words.segment(caption)] : [{ segment: caption }])
+    .flatMap(({ segment }) => [document.createElement('wbr'), segment]));
+  return heading;
+}));
+levels.tBodies[0].addEventListener('click', (event) => {
+  const row = event.target.closest('tr');
+  if (row) {
+    form.elements.cboLevelAfter.value = row.dataset.item;
+    cmdKeisan_Click();
+  }
+});
 for (const box of form.querySelectorAll('input[type=text]')) {
   box.addEventListener('input', toHalfWidth);
   box.addEventListener('compositionend', toHalfWidth);
@@ -171,6 +277,17 @@ for (const box of form.querySelectorAll('input[type=text]')) {
 form.addEventListener('submit', (event) => event.preventDefault());
 document.fonts.ready.then(fitFont);
 window.addEventListener('resize', fitFont);
+
+// A link or bookmark opens on its calculation, with no box: the sender has
+// answered them. What the form cannot take is left as it starts, and a
+// link that is not whole, or would be warned about, computes nothing.
+if (location.search && address.read(location.search, halfWidth)) {
+  const input = readInput();
+  const texts = !core.check(input) && core.compute(input);
+  if (texts) {
+    showCalculation(input, texts);
+  }
+}
 document.documentElement.dataset.ready = 'true';
 
 // A later publication's worker waits until this page has all it needs, which

@@ -4,7 +4,7 @@
 // the page scales the whole, and is named as the window names it.
 import { readFileSync } from 'node:fs';
 import { expect, test } from '@playwright/test';
-import { cutTexts, openPage } from './page.mjs';
+import { cutTexts, openPage, pageRequests } from './page.mjs';
 
 const design = JSON.parse(readFileSync(process.env.QUORVEL_DESIGN, 'utf8'));
 const windowNames = JSON.parse(readFileSync(process.env.QUORVEL_WINDOW_NAMES, 'utf8'));
@@ -68,4 +68,18 @@ test('a wider font still shows the widest results whole', async ({ page }) => {
   await page.locator('#cmdKeisan').click();
   await expect(page.locator('#lblGoukeiVal')).not.toBeEmpty();
   expect(await page.locator('#frmGofu output').evaluateAll(cutTexts)).toEqual([]);
+});
+
+// Where the browser offers no share sheet (no engine does on Linux), 共有
+// copies the summary and then the address, and says so; before a result
+// there is nothing to share.
+test('共有 copies the calculation and its address', async ({ page, context }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await openPage(page);
+  await expect(page.locator('#cmdShare')).toBeDisabled();
+  await page.locator('#cmdKeisan').click();
+  await page.locator('#cmdShare').click();
+  await expect(page.locator('[role=status]')).not.toBeEmpty();
+  const [startUp] = pageRequests();
+  expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(`${startUp.summary}\n${page.url()}`);
 });

@@ -8,14 +8,17 @@ export async function openPage(page) {
   await page.waitForSelector('html[data-ready]');
 }
 
-// The rows of page_requests.tsv, each with the native core's answers.
+// The rows of page_requests.tsv, each with the native core's answers: the
+// three steps, the working, the summary and the level table's lines.
 export function pageRequests() {
   const answers = readFileSync(process.env.QUORVEL_PAGE_ANSWERS, 'utf8').trimEnd().split('\n');
   return readFileSync(new URL('page_requests.tsv', import.meta.url), 'utf8').trimEnd().split('\n')
     .map((line, i) => {
       const [before, after, chain, gofu, land, landEtc, reply, name] = line.split('\t');
-      const [check, question, compute] = JSON.parse(answers[i]).map((text) => (text ? text.split('\n') : null));
-      return { before, after, chain, gofu, land, landEtc, reply, name, check, question, compute };
+      const [check, question, compute, working, summary, levels] =
+        JSON.parse(answers[i]).map((text) => (text ? text.split('\n') : null));
+      return { before, after, chain, gofu, land, landEtc, reply, name, check, question, compute, working,
+        summary: summary?.join('\n'), levels };
     });
 }
 

@@ -71,8 +71,8 @@ for (const phone of SCREENS) {
       for (const text of texts) {
         expect.soft(text.size, `${text.id}: text`).toBeGreaterThanOrEqual(14);
       }
-      // The three options, two boxes, three lists and two buttons.
-      expect(targets).toHaveLength(10);
+      // The three options, two boxes, three lists, two buttons and 共有.
+      expect(targets).toHaveLength(11);
       checkTargets(targets);
       expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(phone.width);
       if (phone.whole || phone.tablet) {
@@ -91,6 +91,31 @@ for (const phone of SCREENS) {
       }
       // Nothing cut: each text fits its box.
       expect(await page.locator('#frmGofu output').evaluateAll(cutTexts)).toEqual([]);
+
+      // The level table stands below the results, in rows a thumb can hit,
+      // its text as large as the rest; on a tablet on its side it fills the
+      // room below them, over no control, and nothing scrolls.
+      for (const text of (await page.evaluate(measure)).texts) {
+        expect.soft(text.size, `${text.id}: text after 計算`).toBeGreaterThanOrEqual(14);
+      }
+      const placed = await page.evaluate(() => {
+        const box = (element) => element.getBoundingClientRect();
+        const table = box(document.getElementById('tblLevels'));
+        const over = (rect) => rect.right > table.left && rect.left < table.right
+          && rect.bottom > table.top && rect.top < table.bottom;
+        return {
+          below: table.top - Math.max(...[...document.querySelectorAll('#frmGofu output')].map((o) => box(o).bottom)),
+          rows: [...document.querySelectorAll('#tblLevels tbody tr')].map((row) => box(row).height),
+          covered: [...document.querySelectorAll('#frmGofu .c')].filter((control) => over(box(control))).map(({ id }) => id),
+          scrolls: document.documentElement.scrollHeight > innerHeight,
+        };
+      });
+      expect(placed.below).toBeGreaterThanOrEqual(0);
+      expect(Math.min(...placed.rows)).toBeGreaterThanOrEqual(44);
+      if (phone.tablet && phone.width > phone.height) {
+        expect(placed.covered).toEqual([]);
+        expect(placed.scrolls).toBe(false);
+      }
     });
 
     test('dialogs take thumbs and wrap their texts evenly', async ({ page }) => {

@@ -40,6 +40,13 @@ const shown = () => {
     results: outputs.map((output) => output.value),
     spoken: document.getElementById('announcement').textContent,
     captions: outputs.map((output) => output.labels[0].textContent),
+    // Each result's working, by its description, and the level table's rows
+    // as their cells read, "*" marking the one on show.
+    working: outputs.map((output) => document.getElementById(output.getAttribute('aria-describedby'))?.textContent),
+    levels: [...document.querySelectorAll('#tblLevels tbody tr')].map((row) =>
+      [...row.cells].map((cell) => cell.textContent).join('|') + (row.getAttribute('aria-current') ? '*' : '')),
+    open: [...document.querySelectorAll('dialog')].some((dialog) => dialog.open),
+    address: location.search,
   };
 };
 const announced = ({ spoken }) => spoken !== '';
@@ -119,8 +126,14 @@ for (const row of pageRequests()) {
         return;
       }
     }
-    const { results, spoken, captions } = await until(shown, null, 'the results', announced);
+    const { results, spoken, captions, working, levels } = await until(shown, null, 'the results', announced);
     assert.deepEqual(results, row.compute);
+    assert.deepEqual(working, row.working);
+    // The native core's table: its item, change, falling mark and texts.
+    assert.deepEqual(levels, row.levels.map((line) => {
+      const [item, change, , ...texts] = line.split('\t');
+      return [change, ...texts].join('|') + (item === row.after ? '*' : '');
+    }));
     // Screen readers hear every caption with its value, once.
     assert.equal(spoken, captions.map((caption, i) => `${caption} ${row.compute[i]}`.trim()).join('、'));
   });
@@ -157,6 +170,69 @@ test('full-width input', async () => {
   await browser.click('#cmdKeisan');
   const startUp = pageRequests().find((row) => row.name === 'start-up choices');
   assert.deepEqual((await until(shown, null, 'the results', announced)).results, startUp.compute);
+});
+
+// A calculation's address opens it again in a fresh page, with no box: its
+// falling level was answered when it was computed. A link that the form
+// cannot take whole fills in what it can, computes nothing and warns of
+// nothing; 終了 puts the bare address back.
+const LINKS = [
+  ['?from=9&to=2&chain=3&gofu=7&base=Land80', { cboLevelAfter: '  2', txtGofu: '7' }],
+  ['?from=3&to=2&chain=3&gofu=1234&base=Land80', { cboLevelBefore: '  3', cboLevelAfter: '  2' }],
+  ['?from=3&to=2&chain=3&base=Land100', { cboLevelBefore: '  3', cboLevelAfter: '  2', landChoice: 'Land100' }],
+  ['?from=3&to=2&chain=3&gofu=abc&base=Land80', { cboLevelBefore: '  3', cboLevelAfter: '  2', txtGofu: 'abc' }],
+  ['?from=3&to=2&chain=5&gofu=7&base=LandEtc',
+    { cboLevelBefore: '  3', cboLevelAfter: '  2', cboRensa: ' 5～', txtGofu: '7', landChoice: 'LandEtc' }],
+  ['?from=3&to=3&chain=3&gofu=7&base=Land80', { cboLevelBefore: '  3', cboLevelAfter: '  3', txtGofu: '7' }],
+  ['?from=3&from=4&to=2&chain=3&gofu=7&base=Land80', { cboLevelAfter: '  2', txtGofu: '7' }],
+  ['?from=3&to=2&chain=3&gofu=%3Cb%3E&base=Land80&etc=%3Cb%3E',
+    { cboLevelBefore: '  3', cboLevelAfter: '  2', txtGofu: '<b>', txtLandEtc: '<b>' }],
+];
+const FIELDS = ['cboLevelBefore', 'cboLevelAfter', 'cboRensa', 'txtGofu', 'landChoice', 'txtLandEtc'];
+const fieldValues = (fields) =>
+  Object.fromEntries(fields.map((field) => [field, document.getElementById('frmGofu').elements[field].value]));
+test('an address holds the calculation', async () => {
+  await open();
+  await browser.click('#optLandEtc');
+  await browser.type('#txtLandEtc', '55');
+  await browser.select('#cboLevelBefore', '  3');
+  await browser.select('#cboLevelAfter', '  1');
+  await browser.select('#cboRensa', ' 5～');
+  await browser.type('#txtGofu', ' 7');
+  await browser.click('#cmdKeisan');
+  await until(openBox, 'dlgAsk', 'the question');
+  await browser.click('#dlgAsk button[value=yes]');
+  const computed = await until(shown, null, 'the results', announced);
+  assert.equal(computed.address, '?from=3&to=1&chain=5&gofu=+7&base=LandEtc&etc=55');
+
+  await browser.goto(url + computed.address);
+  await until(() => document.documentElement.dataset.ready === 'true', null, 'the page');
+  const reopened = await browser.evaluate(shown);
+  for (const part of ['results', 'working', 'levels', 'address']) {
+    assert.deepEqual(reopened[part], computed[part], part);
+  }
+  assert.equal(reopened.open, false);
+
+  // A row picks its level and computes, as 計算 does.
+  await browser.click('#tblLevels tr[data-item="  5"] td:last-child');
+  const picked = await until(shown, null, 'the row\'s results', (now) => now.address.includes('to=5'));
+  assert.equal(picked.levels.filter((row) => row.endsWith('*')).length, 1);
+  assert.ok(picked.levels.find((row) => row.endsWith('*')).startsWith('3→5|'));
+  await browser.evaluate(() => { window.close = () => {}; });
+  await browser.click('#cmdEnd');
+  await until((bare) => location.href === bare && !document.querySelector('#tblLevels tbody tr'), url, 'the bare page');
+
+  const start = await browser.evaluate(fieldValues, FIELDS);
+  for (const [query, left] of LINKS) {
+    await browser.goto(url + query);
+    await until(() => document.documentElement.dataset.ready === 'true', null, 'the page');
+    const now = await browser.evaluate(shown);
+    assert.deepEqual([now.results, now.open], [NO_RESULTS, false], query);
+    assert.deepEqual(await browser.evaluate(fieldValues, FIELDS), { ...start, ...left }, query);
+  }
+  // A pair the page does not know, as a messenger adds, is no value of it.
+  await browser.goto(`${url}?from=3&to=2&chain=3&gofu=7&base=Land80&fbclid=x`);
+  assert.notDeepEqual((await until(shown, null, 'the results', announced)).results, NO_RESULTS);
 });
 
 // In a tab, 終了 cannot close the page; it puts it back as a new start would.
