@@ -27,14 +27,13 @@ void ForEachLevel(const KeisanInput& input, const std::function<void(const Level
     }
     KeisanInput picked = input;
     picked.cboLevelAfter = item;
-    const std::optional<KeisanAmounts> amounts = ComputeKeisan(picked);
-    if (!amounts) {
-      continue;
-    }
+    // An accepted input computes with every level item; were it not to,
+    // this throws rather than leave a row out.
+    const KeisanAmounts amounts = ComputeKeisan(picked).value();
     visit({.cboLevelAfter = item,
-           .change = LevelChange(amounts->levelBefore, amounts->levelAfter),
+           .change = LevelChange(amounts.levelBefore, amounts.levelAfter),
            .falls = LevelDownQuestion(picked).has_value(),
-           .result = ResultTexts(*amounts)});
+           .result = ResultTexts(amounts)});
   }
 }
 

@@ -85,6 +85,8 @@ TEST(KeisanWorking, EveryStepAgainstTheExactOracle) {
             const std::vector<LevelRow> rows = LevelTable(in);
             if (before == after) {
               EXPECT_TRUE(rows.empty());
+              in.txtGofu = "x";
+              EXPECT_FALSE(ExplainKeisan(in));
               continue;
             }
             ASSERT_EQ(rows.size(), 4U);
@@ -102,6 +104,7 @@ TEST(KeisanWorking, EveryStepAgainstTheExactOracle) {
 
             testing::FakeMainView view;
             CalcResult(in, view);
+            EXPECT_EQ(ExplainKeisan(in).value().summary, view.working.summary);
             const OracleAmounts a = AmountsOracle(base.base, before, after, chain, count);
             const KeisanResult& lines = view.working.lines;
             EXPECT_EQ(Hundredths(lines.lblShojiVal),
