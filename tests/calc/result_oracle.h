@@ -48,11 +48,7 @@ inline std::string WithSign(std::int64_t value, const char* unit) {
 
 // The five results as numbers, in the boxes' order.
 struct OracleAmounts {
-  std::int64_t held;
-  std::int64_t land;
-  std::int64_t talismanValue;
-  std::int64_t talismanMagic;
-  std::int64_t total;
+  std::int64_t held, land, talismanValue, talismanMagic, total;  // NOLINT(*-isolate-declaration)
 };
 
 inline OracleAmounts AmountsOracle(std::int64_t base, int before, int after,
