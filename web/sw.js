@@ -60,25 +60,28 @@ function isPage(url) {
 
 // Within the scope: the cached file, or else the network; a navigation the
 // network fails gets the page. Anything outside the scope is not touched.
+// The cache is only looked in, never opened: an earlier worker still
+// answering the page after its successor deleted its cache would otherwise
+// make it anew, empty, beside the successor's.
 self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || !request.url.startsWith(self.registration.scope)) {
     return;
   }
-  const url = new URL(request.url);
-  event.respondWith(caches.open(CACHE).then(async (cache) => {
-    const hit = await cache.match(isPage(url) ? PAGE : request, { ignoreSearch: true });
+  const kept = (what) => caches.match(what, { cacheName: CACHE, ignoreSearch: true });
+  event.respondWith((async () => {
+    const hit = await kept(isPage(new URL(request.url)) ? PAGE : request);
     if (hit) {
       return hit;
     }
     try {
       return await fetch(request);
     } catch (error) {
-      const page = request.mode === 'navigate' && await cache.match(PAGE);
+      const page = request.mode === 'navigate' && await kept(PAGE);
       if (page) {
         return page;
       }
       throw error;
     }
-  }));
+  })());
 });
