@@ -5,8 +5,9 @@
 //   page_export PAGE_JSON DESIGN_CSS
 //   page_export --json     the table for the page's tests, on stdout
 // PAGE_JSON holds the texts that fill the page's @NAME@ places: FORM, whose
-// elements carry the controls' names as ids, THEME_COLOUR, and the dialog
-// buttons OK, YES and NO with the keys YES_KEY and NO_KEY.
+// elements carry the controls' names as ids, THEME_COLOUR, DESCRIPTION
+// (the project's, from project()), and the dialog buttons OK, YES and NO
+// with the keys YES_KEY and NO_KEY.
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -124,10 +125,12 @@ void WriteControl(std::ostream& out, const Control& control, std::string_view in
       out << indent << "</fieldset>\n";
       return;
     case Kind::Option: {
-      // The value is what the core calls the choice: the name without "opt".
+      // The group and the value are what the core reads the choice by.
       std::string input =
-          Tag("input",
-              {{"type", "radio"}, {"id", id}, {"name", "landChoice"}, {"value", id.substr(3)}});
+          Tag("input", {{"type", "radio"},
+                        {"id", id},
+                        {"name", std::string(quorvel::kLandGroup)},
+                        {"value", std::string(quorvel::design::LandNameOf(control))}});
       if (control.on) {
         input.insert(input.size() - 1, " checked");
       }
@@ -293,8 +296,9 @@ std::pair<std::string, std::string> Button(std::string_view source) {
           std::string(1, static_cast<char>(std::tolower(key)))};
 }
 
-// What the tests measure the page against: each control's element, its
-// container and rectangle, and the client area.
+// What the tests measure the page against, and feed it: each control's
+// element, its container and rectangle, a list's items and an option's
+// value, and the client area.
 void WriteJson(std::ostream& out) {
   out << "{\"client\": [" << quorvel::design::kClientWidth << ", " << quorvel::design::kClientHeight
       << "], \"controls\": [\n";
@@ -305,7 +309,13 @@ void WriteJson(std::ostream& out) {
         << ", \"box\": " << JsonText(Box(control))
         << ", \"container\": " << JsonText(control.container) << ", \"rect\": [" << rect.left
         << ", " << rect.top << ", " << rect.width << ", " << rect.height
-        << "], \"autoSize\": " << (control.autoSize ? "true" : "false") << '}';
+        << "], \"autoSize\": " << (control.autoSize ? "true" : "false") << ", \"items\": [";
+    for (std::size_t i = 0; i < control.items.size(); ++i) {
+      out << (i == 0 ? "" : ", ") << JsonText(control.items[i]);
+    }
+    out << "], \"value\": "
+        << JsonText(control.kind == Kind::Option ? quorvel::design::LandNameOf(control) : "")
+        << '}';
     separator = ",\n";
   }
   out << "\n]}\n";
@@ -336,6 +346,7 @@ int main(int argc, char** argv) {
   std::ofstream page(args[1]);
   page << "{\"FORM\": " << JsonText(form.str())
        << ",\n \"THEME_COLOUR\": " << JsonText(Hex(*VersionBar().background))
+       << ",\n \"DESCRIPTION\": " << JsonText(QUORVEL_DESCRIPTION)
        << ",\n \"OK\": " << JsonText(Button("OK").first);
   for (const auto& [place, source] : {std::pair{"YES", "&Yes"}, std::pair{"NO", "&No"}}) {
     const auto [text, key] = Button(source);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keisan_fields.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+
+#include "calc_result.h"
 
 namespace quorvel {
 namespace {
@@ -24,13 +28,18 @@ KeisanInput ReadFields(std::span<const std::string_view, kInputFields.size()> te
                     .cboRensa = std::string(texts[Field("cboRensa")]),
                     .txtGofu = std::string(texts[Field("txtGofu")]),
                     .txtLandEtc = std::string(texts[Field("txtLandEtc")])};
-  const std::string_view choice = texts[Field("landChoice")];
-  if (choice == "Land100") {
-    input.landChoice = LandChoice::Land100;
-  } else if (choice == "LandEtc") {
-    input.landChoice = LandChoice::LandEtc;
-  }
+  input.landChoice = LandChoiceNamed(texts[Field(kLandGroup)]).value();
   return input;
+}
+
+std::vector<std::string> WidestResultTexts() {
+  std::vector<std::string> texts;
+  for (const FieldTexts& request : kWidestRequests) {
+    const KeisanResult result = ComputeKeisanResult(ReadFields(request)).value();
+    std::transform(kResults.begin(), kResults.end(), std::back_inserter(texts),
+                   [&result](const ResultField& field) { return result.*field.text; });
+  }
+  return texts;
 }
 
 }  // namespace quorvel

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,31 @@ namespace quorvel {
 // Which base-value option is on; the three options share one frame, so
 // exactly one of them is.
 enum class LandChoice { Land80, Land100, LandEtc };
+
+// Each option by the name the front ends know it by: the option's control
+// is "opt" and this name ("optLand80"), and the page's radio button has it
+// as its value. The design table is checked against this list as it
+// compiles, so an option without a choice here does not build.
+struct LandOption {
+  LandChoice choice;
+  std::string_view name;
+};
+inline constexpr std::array<LandOption, 3> kLandOptions{{
+    {LandChoice::Land80, "Land80"},
+    {LandChoice::Land100, "Land100"},
+    {LandChoice::LandEtc, "LandEtc"},
+}};
+
+// The choice of that name; empty for a name the list lacks.
+constexpr std::optional<LandChoice> LandChoiceNamed(std::string_view name) {
+  // Not std::ranges: the page's Emscripten (3.1.6) lacks its algorithms.
+  const auto* option = std::find_if(kLandOptions.begin(), kLandOptions.end(),
+                                    [name](const LandOption& each) { return each.name == name; });
+  if (option == kLandOptions.end()) {
+    return std::nullopt;
+  }
+  return option->choice;
+}
 
 // What one request reads from the window. Texts are UTF-8 and kept exactly as
 // the controls hold them: list items with their leading blanks, boxes as typed.
@@ -42,10 +69,18 @@ struct CheckMessage {
 // The control that gets the keyboard focus after a failed check.
 enum class FocusTarget { txtLandEtc, cboLevelBefore, txtGofu };
 
-// The name of the control, which is also the field's id on the web page.
+// The name of the control, which is also the field's id on the web page. A
+// target without a case here is a warning, and so a build error.
 constexpr std::string_view FocusName(FocusTarget target) {
-  constexpr std::array<std::string_view, 3> kNames{"txtLandEtc", "cboLevelBefore", "txtGofu"};
-  return kNames.at(static_cast<std::size_t>(target));
+  switch (target) {
+    case FocusTarget::txtLandEtc:
+      return "txtLandEtc";
+    case FocusTarget::cboLevelBefore:
+      return "cboLevelBefore";
+    case FocusTarget::txtGofu:
+      return "txtGofu";
+  }
+  return {};
 }
 
 // The five result texts, each bound for the label of the same name. A text

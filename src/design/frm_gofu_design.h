@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "keisan_records.h"
 #include "level_text.h"
 
 // The window's design, once, as plain data: what every front end builds
@@ -52,10 +53,13 @@ inline constexpr std::array<std::string_view, 5> kChains{"  1", "  2", "  3", " 
 struct Control {
   std::string_view name;
   Kind kind;
-  std::string_view text;      // caption, or the first text of a box
-  TwipsRect rect;             // in its container
-  int tab;                    // place in the tab order; labels and the frame never take the focus
-  Role role = Role::Caption;  // labels only
+  std::string_view text;  // caption, or the first text of a box
+  TwipsRect rect;         // in its container
+  // The design's tab index, 0 to 33, each once. Only the places of the
+  // controls that take the focus decide where Tab goes; labels and the
+  // frame keep theirs as the design numbers them.
+  int tab;
+  Role role = Role::Caption;     // labels only
   std::string_view container{};  // empty: the window's client area
   Align align = Align::Left;
   bool boxed = false;     // a single line around it
@@ -181,6 +185,81 @@ constexpr bool TabOrderIsReadingOrder() {
 }
 static_assert(TabOrderIsReadingOrder(),
               "two controls share a tab place, or tab out of reading order");
+
+// The tab places are the design's numbering: 0 to N - 1, each once.
+constexpr bool TabPlacesNumberTheControls() {
+  std::array<bool, kControls.size()> taken{};
+  for (const Control& control : kControls) {
+    const auto place = static_cast<std::size_t>(control.tab);
+    if (control.tab < 0 || place >= taken.size() || taken.at(place)) {
+      return false;
+    }
+    taken.at(place) = true;
+  }
+  return true;
+}
+static_assert(TabPlacesNumberTheControls(), "a tab place is out of range or taken twice");
+
+// The pairs of controls that the design draws over each other, each pair
+// once: the その他 option's caption runs under the box it points at.
+inline constexpr std::array<std::array<std::string_view, 2>, 1> kOverlapping{{
+    {"optLandEtc", "txtLandEtc"},
+}};
+
+constexpr bool Overlap(const TwipsRect& a, const TwipsRect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+constexpr bool DeclaredOverlap(std::string_view a, std::string_view b) {
+  return std::ranges::any_of(kOverlapping, [&](const std::array<std::string_view, 2>& pair) {
+    return (pair[0] == a && pair[1] == b) || (pair[0] == b && pair[1] == a);
+  });
+}
+
+// Every control lies inside its container (the frame, or the client area),
+// and none covers another in the same container but a declared pair.
+constexpr bool ControlsStandApart() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    const Control& a = kControls.at(i);
+    const TwipsRect room = a.container.empty() ? TwipsRect{0, 0, kClientWidth, kClientHeight}
+                                               : TwipsRect{0, 0, Find(a.container).rect.width,
+                                                           Find(a.container).rect.height};
+    if (a.rect.left < 0 || a.rect.top < 0 || a.rect.left + a.rect.width > room.width ||
+        a.rect.top + a.rect.height > room.height) {
+      return false;
+    }
+    for (std::size_t j = i + 1; j < kControls.size(); ++j) {
+      const Control& b = kControls.at(j);
+      if (a.container == b.container &&
+          Overlap(a.rect, b.rect) != DeclaredOverlap(a.name, b.name)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(ControlsStandApart(),
+              "a control leaves its container, covers another, or a declared pair stands apart");
+
+// An option control stands for the base value of the core's name: its own
+// name without "opt". Every option names one, and every one has its option.
+constexpr std::string_view LandNameOf(const Control& option) { return option.name.substr(3); }
+
+constexpr bool OptionsAreTheCoresChoices() {
+  std::size_t options = 0;
+  for (const Control& control : kControls) {
+    if (control.kind == Kind::Option) {
+      ++options;
+      if (!control.name.starts_with("opt") || !LandChoiceNamed(LandNameOf(control))) {
+        return false;
+      }
+    }
+  }
+  return options == kLandOptions.size();
+}
+static_assert(OptionsAreTheCoresChoices(),
+              "an option is no base value of the core's, or a base value has no option");
 
 // The control that has the focus when the window opens: the first tab stop.
 constexpr const Control& StartFocus() { return *std::ranges::find_if(kControls, TakesFocus); }

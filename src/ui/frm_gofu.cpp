@@ -63,12 +63,8 @@ QColor Colour(const design::Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 // them ("+328671G", "-346653G", ...).
 QStringList WidestResults() {
   QStringList texts;
-  for (const FieldTexts& request : kWidestRequests) {
-    if (const std::optional<KeisanResult> result = ComputeKeisanResult(ReadFields(request))) {
-      for (const ResultField& field : kResults) {
-        texts << QString::fromStdString((*result).*field.text);
-      }
-    }
+  for (const std::string& text : WidestResultTexts()) {
+    texts << QString::fromStdString(text);
   }
   return texts;
 }
@@ -182,9 +178,13 @@ void frmGofu::BuildControls() {
     }
   }
 
-  optLand80_ = Child<QRadioButton>(design::Named("optLand80").name);
-  optLand100_ = Child<QRadioButton>(design::Named("optLand100").name);
-  optLandEtc_ = Child<QRadioButton>(design::Named("optLandEtc").name);
+  std::size_t options = 0;
+  for (const design::Control& control : design::kControls) {
+    if (control.kind == design::Kind::Option) {
+      options_.at(options++) = {Child<QRadioButton>(control.name),
+                                LandChoiceNamed(design::LandNameOf(control)).value()};
+    }
+  }
   txtLandEtc_ = Child<QLineEdit>(design::Named("txtLandEtc").name);
   cboLevelBefore_ = Child<PickList>(design::Named("cboLevelBefore").name);
   cboLevelAfter_ = Child<PickList>(design::Named("cboLevelAfter").name);
@@ -202,7 +202,7 @@ void frmGofu::BuildControls() {
 
   // The group is one tab stop, the option that is on. Qt moves the stop only
   // when an option takes the focus, so it is also moved here when one turns on.
-  for (QRadioButton* option : {optLand80_, optLand100_, optLandEtc_}) {
+  for (const auto& [option, choice] : options_) {
     connect(option, &QRadioButton::toggled, this, [this] { UpdateOptionTabStop(); });
   }
   UpdateOptionTabStop();
@@ -218,7 +218,7 @@ void frmGofu::BuildControls() {
 }
 
 void frmGofu::UpdateOptionTabStop() {
-  for (QRadioButton* option : {optLand80_, optLand100_, optLandEtc_}) {
+  for (const auto& [option, choice] : options_) {
     option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
@@ -273,13 +273,11 @@ KeisanInput frmGofu::ReadInput() {
   input.cboRensa = Utf8(cboRensa_->currentText());
   input.txtGofu = Utf8(txtGofu_->text());
   input.txtLandEtc = Utf8(txtLandEtc_->text());
-  if (optLandEtc_->isChecked()) {
-    input.landChoice = LandChoice::LandEtc;
-  } else if (optLand100_->isChecked()) {
-    input.landChoice = LandChoice::Land100;
-  } else {
-    input.landChoice = LandChoice::Land80;
-  }
+  // The options share one frame, so exactly one of them is on; were none,
+  // at() would throw rather than pick one.
+  const auto* on =
+      std::ranges::find_if(options_, [](const auto& option) { return option.first->isChecked(); });
+  input.landChoice = options_.at(static_cast<std::size_t>(on - options_.begin())).second;
   return input;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "keisan_records.h"
 #include "main_view.h"
@@ -45,9 +46,8 @@ class frmGofu : public QMainWindow, public MainView {
   template <typename Widget>
   Widget* Child(std::string_view name) const;
 
-  QRadioButton* optLand80_ = nullptr;
-  QRadioButton* optLand100_ = nullptr;
-  QRadioButton* optLandEtc_ = nullptr;
+  // The base-value options, each with the choice it stands for.
+  std::array<std::pair<QRadioButton*, LandChoice>, kLandOptions.size()> options_{};
   QLineEdit* txtLandEtc_ = nullptr;
   PickList* cboLevelBefore_ = nullptr;
   PickList* cboLevelAfter_ = nullptr;
