@@ -9,8 +9,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
+#include "frm_gofu_design.h"
 #include "keisan_request.h"
 #include "main_view.h"
 #include "result_oracle.h"
@@ -29,8 +32,9 @@ void Require(bool condition) {
   }
 }
 
-const std::array<std::string, 5> kLevels = {"  1", "  2", "  3", "  4", "  5"};
-const std::array<std::string, 5> kChains = {"  1", "  2", "  3", "  4", " 5～"};
+// The lists' items, as the window holds them.
+const std::span<const std::string_view> kLevels = quorvel::design::Named("cboLevelBefore").items;
+const std::span<const std::string_view> kChains = quorvel::design::Named("cboRensa").items;
 
 class CountingView : public quorvel::MainView {
  public:
@@ -65,9 +69,9 @@ class CountingView : public quorvel::MainView {
   }
 };
 
-std::string ListText(FuzzedDataProvider& fuzz, const std::array<std::string, 5>& items) {
+std::string ListText(FuzzedDataProvider& fuzz, std::span<const std::string_view> items) {
   if (fuzz.ConsumeBool()) {
-    return items.at(fuzz.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1));
+    return std::string(items[fuzz.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)]);
   }
   return fuzz.ConsumeRandomLengthString(12);
 }
@@ -80,8 +84,8 @@ std::size_t Characters(const std::string& utf8) {
   return count;
 }
 
-bool IsItem(const std::string& text, const std::array<std::string, 5>& items) {
-  for (const std::string& item : items) {
+bool IsItem(const std::string& text, std::span<const std::string_view> items) {
+  for (const std::string_view item : items) {
     if (item == text) {
       return true;
     }
@@ -160,9 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(warned == !valid);
   Require(view.questions == (valid && before > after ? 1 : 0));
   if (computed) {
-    Require(view.last == quorvel::testing::ResultOracle(*base, before, after,
-                                                        quorvel::testing::kChainFactors.at(chain),
-                                                        *count));
+    Require(view.last == quorvel::test::ResultOracle(
+                             *base, before, after, quorvel::test::kChainFactors.at(chain), *count));
   }
   return 0;
 }

@@ -13,11 +13,11 @@
 namespace quorvel {
 namespace {
 
-using testing::DefaultInput;
-using testing::FakeMainView;
-using testing::ChainFactor;
-using testing::LevelItem;
-using testing::ResultOracle;
+using test::ChainFactor;
+using test::DefaultInput;
+using test::FakeMainView;
+using test::LevelItem;
+using test::ResultOracle;
 
 struct Example {
   LandChoice land;
@@ -134,8 +134,7 @@ TEST_P(CalcResultOracle, EveryBaseValueAndPairOfLevels) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Chains, CalcResultOracle,
-                         ::testing::ValuesIn(testing::kChainFactors),
+INSTANTIATE_TEST_SUITE_P(Chains, CalcResultOracle, ::testing::ValuesIn(test::kChainFactors),
                          [](const ::testing::TestParamInfo<ChainFactor>& info) {
                            return "Chain" + std::to_string(info.index + 1);
                          });

@@ -11,8 +11,8 @@
 namespace quorvel {
 namespace {
 
-using testing::DefaultInput;
-using testing::FakeMainView;
+using test::DefaultInput;
+using test::FakeMainView;
 
 constexpr const char* kLandTitle = "基本土地価値エラー";
 constexpr const char* kLevelTitle = "土地レベルエラー";

@@ -10,8 +10,8 @@
 namespace quorvel {
 namespace {
 
-using testing::DefaultInput;
-using testing::LevelItem;
+using test::DefaultInput;
+using test::LevelItem;
 
 constexpr const char* kQuestion = "土地レベルが下がります。続けますか？";
 constexpr const char* kOneDown = "ローカストですか？ サブサイドですか？";

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "frm_gofu_design.h"
 #include "main_view.h"
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 // Records every call, in order, as one line of text, so a test can compare
 // the whole conversation between the logic and the window at once.
@@ -43,18 +46,30 @@ class FakeMainView : public MainView {
   }
 };
 
-// The window's default input: levels 1 to 4, chain 3, 50 talismans, 80 G.
+// The window's start, as the design table gives it: each list's selected
+// item, each box's text and the option that is on (levels 1 to 4, chain 3,
+// 50 talismans, 80 G).
 inline KeisanInput DefaultInput() {
-  KeisanInput in;
-  in.cboLevelBefore = "  1";
-  in.cboLevelAfter = "  4";
-  in.cboRensa = "  3";
-  in.txtGofu = "50";
-  in.landChoice = LandChoice::Land80;
-  in.txtLandEtc = "50";
+  const auto item = [](std::string_view name) {
+    const design::Control& list = design::Find(name);
+    return std::string(list.items[static_cast<std::size_t>(list.selected)]);
+  };
+  const auto text = [](std::string_view name) { return std::string(design::Find(name).text); };
+  KeisanInput in{.cboLevelBefore = item("cboLevelBefore"),
+                 .cboLevelAfter = item("cboLevelAfter"),
+                 .cboRensa = item("cboRensa"),
+                 .txtGofu = text("txtGofu"),
+                 .txtLandEtc = text("txtLandEtc")};
+  const auto on = std::ranges::find_if(design::kControls, [](const design::Control& control) {
+    return control.kind == design::Kind::Option && control.on;
+  });
+  in.landChoice = LandChoiceNamed(design::LandNameOf(*on)).value();
   return in;
 }
 
-inline std::string LevelItem(int level) { return "  " + std::to_string(level); }
+// The level list's item of a level, 1 to 5.
+inline std::string LevelItem(int level) {
+  return std::string(kLevelItems.at(static_cast<std::size_t>(level - 1)));
+}
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

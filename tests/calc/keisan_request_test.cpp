@@ -11,9 +11,9 @@
 namespace quorvel {
 namespace {
 
-using testing::DefaultInput;
-using testing::FakeMainView;
-using testing::LevelItem;
+using test::DefaultInput;
+using test::FakeMainView;
+using test::LevelItem;
 
 constexpr const char* kQuestion = "土地レベルが下がります。続けますか？";
 

@@ -50,12 +50,12 @@ TEST(KeisanWorking, EveryStepAgainstTheExactOracle) {
   for (int pair = 0; pair < 25; ++pair) {
     const int before = pair / 5 + 1;
     const int after = pair % 5 + 1;
-    for (const auto& chain : testing::kChainFactors) {
+    for (const auto& chain : test::kChainFactors) {
       for (const auto& base : kBases) {
         for (const std::int64_t count : {0, 7, 999}) {
-          KeisanInput in = testing::DefaultInput();
-          in.cboLevelBefore = testing::LevelItem(before);
-          in.cboLevelAfter = testing::LevelItem(after);
+          KeisanInput in = test::DefaultInput();
+          in.cboLevelBefore = test::LevelItem(before);
+          in.cboLevelAfter = test::LevelItem(after);
           in.cboRensa = chain.item;
           in.landChoice = base.land;
           in.txtLandEtc = base.typed;
@@ -75,19 +75,19 @@ TEST(KeisanWorking, EveryStepAgainstTheExactOracle) {
           for (int level = 1; level <= 5; ++level) {
             if (level != before) {
               const LevelRow& row = rows.at(i++);
-              EXPECT_EQ(row.cboLevelAfter, testing::LevelItem(level));
+              EXPECT_EQ(row.cboLevelAfter, test::LevelItem(level));
               EXPECT_EQ(row.change, std::to_string(before) + "→" + std::to_string(level));
               EXPECT_EQ(row.falls, level < before);
-              EXPECT_EQ(row.result, testing::ResultOracle(base.base, before, level, chain, count));
+              EXPECT_EQ(row.result, test::ResultOracle(base.base, before, level, chain, count));
             }
           }
 
-          testing::FakeMainView view;
+          test::FakeMainView view;
           CalcResult(in, view);
           const KeisanResult& lines = view.working.lines;
           const std::string& summary = view.working.summary;
           EXPECT_EQ(ExplainKeisan(in).value().summary, summary);
-          const auto a = testing::AmountsOracle(base.base, before, after, chain, count);
+          const auto a = test::AmountsOracle(base.base, before, after, chain, count);
           const std::int64_t product = -a.held * chain.numerator * 100 / chain.denominator;
           const std::int64_t factor = chain.numerator * 100 / chain.denominator;
           const bool rounded = product % 100 != 0;
@@ -113,7 +113,7 @@ TEST(KeisanWorking, EveryStepAgainstTheExactOracle) {
 
           // The inputs on the first line, then each caption and its box's text.
           std::string results;
-          const KeisanResult shown = testing::ResultOracle(base.base, before, after, chain, count);
+          const KeisanResult shown = test::ResultOracle(base.base, before, after, chain, count);
           for (std::size_t k = 0; k < kResults.size(); ++k) {
             const std::string& text = shown.*kResults.at(k).text;
             results.append("\n").append(kCaptions[k]).append(text.empty() ? "" : " ").append(text);

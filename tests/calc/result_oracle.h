@@ -8,20 +8,25 @@
 #include <string>
 #include <string_view>
 
+#include "frm_gofu_design.h"
 #include "keisan_records.h"
 
 // An independent account of the five results, in exact integer arithmetic
 // with each chain's factor as a fraction: what the window must show, for
 // the tests and the fuzzer alike.
-namespace quorvel::testing {
+namespace quorvel::test {
 
 struct ChainFactor {
   std::string_view item;
   std::int64_t numerator;
   std::int64_t denominator;
 };
-inline constexpr std::array<ChainFactor, 5> kChainFactors{
-    {{"  1", 1, 1}, {"  2", 3, 2}, {"  3", 9, 5}, {"  4", 2, 1}, {" 5～", 11, 5}}};
+// Each chain item, as the window lists it, with its factor as a fraction.
+inline constexpr std::array<ChainFactor, 5> kChainFactors{{{design::kChains[0], 1, 1},
+                                                           {design::kChains[1], 3, 2},
+                                                           {design::kChains[2], 9, 5},
+                                                           {design::kChains[3], 2, 1},
+                                                           {design::kChains[4], 11, 5}}};
 
 // A chain as GoogleTest names it (and ctest after it): its list item and
 // factor, the same on every build, rather than the bytes of the struct.
@@ -69,4 +74,4 @@ inline KeisanResult ResultOracle(std::int64_t base, int before, int after, const
           WithSign(a.talismanValue, ""), WithSign(a.talismanMagic, "G"), WithSign(a.total, "G")};
 }
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

@@ -6,7 +6,7 @@
 
 #include <iterator>
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 // qt6ct's "darker" colour scheme, in the order of its configuration file.
 inline QPalette DarkPalette() {
@@ -20,4 +20,4 @@ inline QPalette DarkPalette() {
   return palette;
 }
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

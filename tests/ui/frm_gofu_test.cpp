@@ -30,6 +30,7 @@
 #include "dark_palette.h"
 #include "design_layout.h"
 #include "frm_gofu_design.h"
+#include "keisan_fields.h"
 #include "modal_boxes.h"
 #include "quorvel_version.h"
 
@@ -38,10 +39,10 @@ using quorvel::FocusTarget;
 using quorvel::frmGofu;
 using quorvel::KeisanResult;
 using quorvel::LandChoice;
-using quorvel::testing::DarkPalette;
-using quorvel::testing::ModalBoxes;
-using quorvel::testing::SeenBox;
-using quorvel::testing::TitleBarKind;
+using quorvel::test::DarkPalette;
+using quorvel::test::ModalBoxes;
+using quorvel::test::SeenBox;
+using quorvel::test::TitleBarKind;
 
 namespace {
 
@@ -355,7 +356,10 @@ class FrmGofuTest : public QObject {
   // the font: its own, every list item, a full text box of the widest digit,
   // the widest results.
   void textsFit() {
-    const QStringList widestResults = {"-14985G", "-32967G", "+328671G", "+346653G", "-346653G"};
+    QStringList widestResults;
+    for (const std::string& text : quorvel::WidestResultTexts()) {
+      widestResults << QString::fromStdString(text);
+    }
     QStringList cut;
     for (QWidget* control : DesignControls(window_->centralWidget())) {
       QStringList texts{control->property("text").toString()};
@@ -388,7 +392,9 @@ class FrmGofuTest : public QObject {
   // Drawn, the widest results keep a blank column between the box's frame
   // and their first character: nothing, the sign least of all, is cut off.
   void widestResultsDrawnWhole() {
-    window_->SetResult({"-14985G", "-32967G", "+328671G", "+346653G", "+328671G"});
+    const std::vector<std::string> widest = quorvel::WidestResultTexts();
+    const std::string longest = *std::ranges::max_element(widest, {}, &std::string::size);
+    window_->SetResult({longest, longest, longest, longest, longest});
     for (const char* name :
          {"lblShojiVal", "lblLandGainVal", "lblGofukatiVal", "lblGofuGainVal", "lblGoukeiVal"}) {
       auto* label = Find<QLabel>(name);

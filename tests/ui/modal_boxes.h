@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <deque>
 
-namespace quorvel::testing {
+namespace quorvel::test {
 
 // Who draws the title bar of `window`: "desktop" (the window manager or the
 // compositor), "own" (the window's own, with nothing drawn by Qt around it),
@@ -110,4 +110,4 @@ class ModalBoxes : public QObject {
   int stray_ = 0;
 };
 
-}  // namespace quorvel::testing
+}  // namespace quorvel::test

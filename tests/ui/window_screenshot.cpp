@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
   }
   quorvel::SetUpApplication(app);
   if (args.size() == 3) {
-    QApplication::setPalette(quorvel::testing::DarkPalette());
+    QApplication::setPalette(quorvel::test::DarkPalette());
   }
   quorvel::frmGofu window;
   window.show();

@@ -3,15 +3,19 @@
 // request, every answer (the three steps, the working, the summary and the
 // level table): every level pair, chain item and base value, then random
 // requests with bad texts among them. Stops at the first difference.
-//   node differential.mjs QUORVEL_CORE_WASM KEISAN_ANSWERS [RANDOM_COUNT]
+//   node differential.mjs QUORVEL_CORE_WASM KEISAN_ANSWERS DESIGN_JSON [RANDOM_COUNT]
+// The lists' items and the options' values come from the design table
+// (page_export --json).
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { loadCore } from '../../web/keisan.mjs';
 
-const [wasmPath, answersTool, randomCount = '100000'] = process.argv.slice(2);
-const LEVELS = ['  1', '  2', '  3', '  4', '  5'];
-const CHAINS = ['  1', '  2', '  3', '  4', ' 5～'];
-const CHOICES = ['Land80', 'Land100', 'LandEtc'];
+const [wasmPath, answersTool, designPath, randomCount = '100000'] = process.argv.slice(2);
+const { controls } = JSON.parse(readFileSync(designPath, 'utf8'));
+const control = (name) => controls.find((candidate) => candidate.name === name);
+const LEVELS = control('cboLevelBefore').items;
+const CHAINS = control('cboRensa').items;
+const CHOICES = controls.map(({ value }) => value).filter(Boolean);
 
 const requests = [];
 // The texts in the order both cores read them: levels, chain, talismans,
