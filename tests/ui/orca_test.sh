@@ -10,9 +10,9 @@
 set -euo pipefail
 program=$1 check=$2
 home=$(mktemp -d -p "$PWD" orca-XXXXXX)
-runtime=$home/runtime
-# Sockets live in the runtime folder, and a socket's path has a short limit.
-[ ${#runtime} -le 64 ] || runtime=$(mktemp -d)
+# Sockets live in the runtime folder, and a socket's path has a short limit:
+# it goes under TMPDIR, never in the build.
+runtime=$(mktemp -d)
 pids=()
 cleanup() {
   # Orca does not always end on a signal it can catch.
