@@ -7,17 +7,8 @@
 #include <string>
 #include <string_view>
 
-// The design names its controls and procedures in romaji, kept as they are:
-//   keisan  計算  calculation: the 計算 button (cmdKeisan), the request it starts
-//   gofu    護符  talisman: the window (frmGofu), the count held (txtGofu)
-//   kati    価値  value: one talisman's value (lblGofukatiVal)
-//   shoji   所持  held: the magic power the player holds (lblShojiVal)
-//   rensa   連鎖  chain: the chain count (cboRensa)
-//   goukei  合計  total: the total change in magic power (lblGoukeiVal)
-//   kekka   結果  result: the heading over the five results (lblKekka)
-//   mai     枚    the counter for talismans (lblMai)
-// English words fill in the rest: Land (土地), Gain (変動, a change), Etc
-// (その他, the base value typed in), Val (the box that shows a value).
+// The romaji names (keisan, gofu, rensa, ...) are glossed beside the design
+// table, src/design/frm_gofu_design.h.
 namespace quorvel {
 
 // Which base-value option is on; the three options share one frame, so

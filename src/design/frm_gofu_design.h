@@ -12,6 +12,23 @@
 #include "keisan_records.h"
 #include "level_text.h"
 
+// The design names its controls and procedures in romaji, kept as they are:
+//   keisan  計算  calculation: the 計算 button (cmdKeisan), the request it starts
+//   gofu    護符  talisman: the window (frmGofu), the count held (txtGofu)
+//   kati    価値  value: one talisman's value (lblGofukatiVal)
+//   shoji   所持  held: the magic power the player holds (lblShojiVal)
+//   rensa   連鎖  chain: the chain count (cboRensa)
+//   goukei  合計  total: the total change in magic power (lblGoukeiVal)
+//   kekka   結果  result: the heading over the five results (lblKekka)
+//   mai     枚    the counter for talismans (lblMai)
+// English words fill in the rest: Land (土地), Gain (変動, a change), Etc
+// (その他, the base value typed in), Val (the box that shows a value),
+// Before and After (the level before and after). A name's prefix is its
+// kind: frm a window, frame a frame, lbl (and lbe, one label the design
+// spells so) a label, opt an option, txt a text box, cbo a list, cmd a
+// button. Numbered labels (lblLevel01 ...) are the captions around a list,
+// in reading order.
+
 // The window's design, once, as plain data: what every front end builds
 // (the window, the web page) and what their tests measure against. Places
 // and sizes are in twips, 1/1440 inch: 15 to a pixel at 96 dpi.
