@@ -4,6 +4,7 @@
 // five texts of the tests' oracle, computed from the formulas.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -152,10 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const int before = in.cboLevelBefore.back() - '0';
   const int after = in.cboLevelAfter.back() - '0';
-  std::size_t chain = 0;
-  while (kChains.at(chain) != in.cboRensa) {
-    ++chain;
-  }
+  const auto chain = static_cast<std::size_t>(
+      std::find(kChains.begin(), kChains.end(), in.cboRensa) - kChains.begin());
   std::optional<int> base = in.landChoice == LandChoice::Land80    ? 80
                             : in.landChoice == LandChoice::Land100 ? 100
                                                                    : TypedWhole(in.txtLandEtc);
