@@ -72,7 +72,7 @@ struct Control {
   Kind kind;
   std::string_view text;  // caption, or the first text of a box
   TwipsRect rect;         // in its container
-  // The design's tab index, 0 to 33, each once. Only the places of the
+  // The design's tab index, 0 to N - 1 for N controls, each once. Only the places of the
   // controls that take the focus decide where Tab goes; labels and the
   // frame keep theirs as the design numbers them.
   int tab;
@@ -260,23 +260,27 @@ static_assert(ControlsStandApart(),
               "a control leaves its container, covers another, or a declared pair stands apart");
 
 // An option control stands for the base value of the core's name: its own
-// name without "opt". Every option names one, and every one has its option.
+// name without "opt". Every option names one, every one has its option, and
+// exactly one is on at start: with none, 計算 would find no base value.
 constexpr std::string_view LandNameOf(const Control& option) { return option.name.substr(3); }
 
 constexpr bool OptionsAreTheCoresChoices() {
   std::size_t options = 0;
+  std::size_t on = 0;
   for (const Control& control : kControls) {
     if (control.kind == Kind::Option) {
       ++options;
+      on += control.on ? 1 : 0;
       if (!control.name.starts_with("opt") || !LandChoiceNamed(LandNameOf(control))) {
         return false;
       }
     }
   }
-  return options == kLandOptions.size();
+  return options == kLandOptions.size() && on == 1;
 }
 static_assert(OptionsAreTheCoresChoices(),
-              "an option is no base value of the core's, or a base value has no option");
+              "an option is no base value of the core's, a base value has no option, or not "
+              "exactly one option is on");
 
 // The control that has the focus when the window opens: the first tab stop.
 constexpr const Control& StartFocus() { return *std::ranges::find_if(kControls, TakesFocus); }
