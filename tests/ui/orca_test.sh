@@ -46,6 +46,9 @@ fi
 
 home=$(mktemp -d -p "$PWD" orca-XXXXXX)
 cleanup() {
+  local status=$?
+  # What Orca itself printed tells a stuck bus or display from wrong speech.
+  [ "$status" -eq 0 ] || { echo "== Orca's output =="; tail -n 20 "$home/orca.out" 2>/dev/null || true; }
   [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp "$home/orca.log" "$QUORVEL_ORCA_LOG"
   [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp "$home/orca.out" "$QUORVEL_ORCA_LOG.out"
   [ -z "${QUORVEL_ORCA_LOG:-}" ] || cp -r "$home/cache" "$QUORVEL_ORCA_LOG.cache" 2>/dev/null || true
